@@ -1,0 +1,4 @@
+// The kiosk program, started in its working folder.
+#include "shell/kiosk.h"
+
+int main() { return shell::KioskMain(); }
