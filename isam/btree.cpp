@@ -1,0 +1,253 @@
+// Key order, page search, find and next-key walks.
+#include "isam/btree.h"
+
+#include <algorithm>
+
+#include "isam/status.h"
+
+namespace isam {
+
+int IsamCompKeys(const IsamKeyStr& key1, const IsamKeyStr& key2, std::int32_t datRef1,
+                 std::int32_t datRef2, bool dup) {
+  std::size_t n = std::min(key1.size(), key2.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    int c = static_cast<unsigned char>(key1[i]) - static_cast<unsigned char>(key2[i]);
+    if (c != 0) return c;
+  }
+  int c = static_cast<int>(key1.size()) - static_cast<int>(key2.size());
+  if (c == 0 && dup) c = datRef1 < datRef2 ? -1 : datRef1 > datRef2 ? 1 : 0;
+  return c;
+}
+
+bool IsamSearchPage(const IsamPage& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
+                    int& k, int& r) {
+  int l = 1;
+  r = page.ItemsOnPage;
+  k = 0;
+  if (r == 0) return false;
+  do {
+    k = (l + r) / 2;
+    const IsamItem& it = page.ItemArray[k];
+    int c = IsamCompKeys(key, it.KeyStr, datRef, it.DataRef, dup);
+    if (c <= 0) r = k - 1;
+    if (c >= 0) l = k + 1;
+  } while (r >= l);
+  return l - r > 1;
+}
+
+bool IsamFindKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef,
+                 const IsamKeyStr& userKey) {
+  IsamDatIndDescr& d = ifb->DID[key];
+  d.SequentialOK = false;
+  d.PathInd = 0;
+  std::int32_t page = d.RootRef;
+  bool found = false;
+  while (page != 0 && !found) {
+    if (d.PathInd >= format::kMaxHeight) {
+      IsamSetError(10010);  // deeper than any sound tree: a loop of pages
+      d.PathInd = 0;
+      return false;
+    }
+    d.PathInd += 1;
+    d.Path[d.PathInd].PageRef = page;
+    IsamPage* p = IsamGetPage(ifb, page, key);
+    if (p == nullptr) {
+      d.PathInd = 0;
+      return false;
+    }
+    int k, r;
+    found = IsamSearchPage(*p, userKey, userDatRef, d.AllowDupKeys, k, r);
+    if (found) {
+      userDatRef = p->ItemArray[k].DataRef;
+      r = k;
+    } else {
+      page = ChildOf(*p, r);
+    }
+    d.Path[d.PathInd].ItemArrInd = r;
+  }
+  if (!found)
+    while (d.PathInd > 0 && d.Path[d.PathInd].ItemArrInd == 0) d.PathInd -= 1;
+  d.SequentialOK = true;
+  IsamOK = found;
+  return found;
+}
+
+void IsamClearKey(IsamFileBlock* ifb, int key) {
+  ifb->DID[key].PathInd = 0;
+  ifb->DID[key].SequentialOK = true;
+}
+
+void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyStr& userKey) {
+  IsamDatIndDescr& d = ifb->DID[key];
+  if (!d.SequentialOK) {
+    if (!d.SearchForSequentialEnabled) {
+      IsamSetError(10255);
+      return;
+    }
+    // Rebuild the position from the caller's last entry.
+    std::int32_t ref = userDatRef;
+    IsamFindKey(ifb, key, ref, userKey);
+    if (IsamError != 0) return;
+    IsamClearOK();
+  }
+  d.SequentialOK = false;
+  std::int32_t page;
+  if (d.PathInd == 0) {
+    page = d.RootRef;
+  } else {
+    IsamPage* p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
+    if (p == nullptr) return;
+    int i = d.Path[d.PathInd].ItemArrInd;
+    if (i > p->ItemsOnPage) {
+      IsamSetError(10010);
+      d.PathInd = 0;
+      return;
+    }
+    page = ChildOf(*p, i);
+  }
+  while (page != 0) {
+    if (d.PathInd >= format::kMaxHeight) {
+      IsamSetError(10010);
+      d.PathInd = 0;
+      return;
+    }
+    d.PathInd += 1;
+    d.Path[d.PathInd] = {page, 0};
+    IsamPage* p = IsamGetPage(ifb, page, key);
+    if (p == nullptr) {
+      d.PathInd = 0;
+      return;
+    }
+    page = p->BckwPageRef;
+  }
+  if (d.PathInd > 0) {
+    IsamPage* p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
+    if (p == nullptr) return;
+    while (d.PathInd > 1 && d.Path[d.PathInd].ItemArrInd >= p->ItemsOnPage) {
+      d.PathInd -= 1;
+      p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
+      if (p == nullptr) return;
+    }
+    IsamSearchStep& step = d.Path[d.PathInd];
+    if (step.ItemArrInd < p->ItemsOnPage) {
+      step.ItemArrInd += 1;
+      userDatRef = p->ItemArray[step.ItemArrInd].DataRef;
+      userKey = p->ItemArray[step.ItemArrInd].KeyStr;
+    } else {
+      d.PathInd = 0;
+    }
+  }
+  IsamOK = d.PathInd != 0;
+  if (!IsamOK) IsamError = 10250;
+  d.SequentialOK = true;
+}
+
+// ---- Public key calls --------------------------------------------------------
+
+namespace {
+constexpr std::uint16_t kFindOptions = kOptReadPrefix | kOptKeyRoutine;
+constexpr std::uint16_t kChangeOptions = kOptLock | kOptKeyRoutine | kOptWrite;
+}  // namespace
+
+void BTFindKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatRef,
+               const IsamKeyStr& UserKey) {
+  IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK) {
+    UserDatRef = 0;
+    bool found = IsamFindKey(IFBPtr, Key, UserDatRef, UserKey);
+    if (!found && IsamError == 0 && IFBPtr->DID[Key].AllowDupKeys) {
+      // Duplicates are ordered by record number: the entry with the
+      // smallest number is the one after the position found for number 0.
+      IsamClearOK();
+      std::int32_t ref = 0;
+      IsamKeyStr next = UserKey;
+      IsamNextKey(IFBPtr, Key, ref, next);
+      if (IsamOK && next == UserKey) {
+        found = true;
+        UserDatRef = ref;
+      }
+    }
+    if (!found) {
+      IsamOK = false;
+      UserDatRef = 0;
+      if (IsamError == 0 || (IsamError >= 10200 && IsamError <= 10299)) IsamError = 10200;
+    } else {
+      IsamOK = true;
+      IsamError = 0;
+    }
+  }
+  IsamExitCode(IFBPtr);
+}
+
+bool BTKeyExists(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef,
+                 const IsamKeyStr& UserKey) {
+  IsamEntryCode(IFBPtr, kFindOptions, Key);
+  bool found = false;
+  if (IsamOK) {
+    const IsamDatIndDescr& d = IFBPtr->DID[Key];
+    bool dup = d.AllowDupKeys && UserDatRef != 0;
+    std::int32_t page = d.RootRef;
+    for (int depth = 0; page != 0 && !found; ++depth) {
+      if (depth >= format::kMaxHeight) {
+        IsamSetError(10010);
+        break;
+      }
+      IsamPage* p = IsamGetPage(IFBPtr, page, Key);
+      if (p == nullptr) break;
+      int k, r;
+      found = IsamSearchPage(*p, UserKey, UserDatRef, dup, k, r);
+      page = ChildOf(*p, r);
+    }
+  }
+  IsamExitCode(IFBPtr);
+  return found;
+}
+
+void BTNextKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatRef,
+               IsamKeyStr& UserKey) {
+  IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK) {
+    if (IFBPtr->DID[Key].PathInd == 0) IsamClearKey(IFBPtr, Key);
+    IsamNextKey(IFBPtr, Key, UserDatRef, UserKey);
+  }
+  IsamExitCode(IFBPtr);
+}
+
+void BTClearKey(IsamFileBlockPtr IFBPtr, std::int32_t Key) {
+  IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK) IsamClearKey(IFBPtr, Key);
+  IsamExitCode(IFBPtr);
+}
+
+void BTAddKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef,
+              const IsamKeyStr& UserKey) {
+  IsamEntryCode(IFBPtr, kChangeOptions, Key);
+  if (IsamOK) {
+    if (UserKey.size() > IFBPtr->DID[Key].KeyLen) {
+      IsamSetError(10125);
+    } else {
+      IsamAddKey(IFBPtr, Key, UserDatRef, UserKey);
+      if (!IsamOK && IsamError == 0) IsamError = 10230;
+    }
+  }
+  IsamExitCode(IFBPtr);
+}
+
+void BTDeleteKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef,
+                 const IsamKeyStr& UserKey) {
+  IsamEntryCode(IFBPtr, kChangeOptions, Key);
+  if (IsamOK) {
+    IsamDeleteKey(IFBPtr, Key, UserDatRef, UserKey);
+    if (!IsamOK && IsamError == 0) IsamError = 10220;
+  }
+  IsamExitCode(IFBPtr);
+}
+
+std::int32_t BTUsedKeys(IsamFileBlockPtr IFBPtr, std::int32_t Key) {
+  IsamEntryCode(IFBPtr, kFindOptions, Key);
+  std::int32_t n = IsamOK ? IFBPtr->DID[Key].NumKeys : 0;
+  IsamExitCode(IFBPtr);
+  return n;
+}
+
+}  // namespace isam

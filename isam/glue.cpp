@@ -1,0 +1,282 @@
+// The catalogue glue: open loop, record and key calls with lock retry, new
+// record with keys.
+#include "isam/glue.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "common/clock.h"
+#include "isam/dberrors.h"
+
+namespace glue {
+
+using namespace isam;
+
+namespace {
+
+void Report(Catalogue& c, std::int32_t error) {
+  dberrors::IsamErrorNum(error);
+  if (c.tell) c.tell(dberrors::IsamEMessage.view());
+}
+
+void StoreCount(Catalogue& c) {
+  c.SMAXREC = c.fb ? BTUsedRecs(c.fb) : 0;
+  std::string n = std::to_string(c.SMAXREC);
+  if (n.size() < 6) n.insert(0, 6 - n.size(), ' ');
+  c.STR1 = n;
+}
+
+// The lock retry loop around one store call.
+template <typename Call>
+bool Retry(Catalogue& c, Call call) {
+  do {
+    call();
+    if (LOCKABORT(c)) return false;
+  } while (c.LOCKED);
+  if (!IsamOK) {
+    Report(c, IsamError);
+    return false;
+  }
+  return true;
+}
+
+IsamIndDescr Describe(const Catalogue& c) {
+  IsamIndDescr iid;
+  for (std::size_t k = 0; k < c.keys.size(); ++k) {
+    iid[static_cast<int>(k) + 1].KeyL = c.keys[k].len;
+    iid[static_cast<int>(k) + 1].AllowDupK = c.keys[k].dups;
+  }
+  return iid;
+}
+
+}  // namespace
+
+bool SETUP(Catalogue& c) {
+  c.ACTREC = 0;
+  c.ACTKEYNR = 1;
+  c.ACTKEY.clear();
+  c.startedStore = false;
+  if (!IsamIsInitialized()) {
+    c.PS = BTInitIsam(NoNet, c.pages);
+    if (!IsamOK) {
+      Report(c, IsamError);
+      return false;
+    }
+    c.startedStore = true;
+  }
+  c.OK = OPENEDFILES(c);
+  return true;
+}
+
+void RELEASE(Catalogue& c) {
+  if (c.fb) CLOSEIT(c);
+  if (c.startedStore && IsamIsInitialized()) BTExitIsam();
+  c.startedStore = false;
+}
+
+bool OPENEDFILES(Catalogue& c) {
+  const IsamFileBlockName name(c.name);
+  for (int attempt = 0; attempt < kOpenTries; ++attempt) {
+    if (c.fb) {
+      StoreCount(c);
+      return true;
+    }
+    BTOpenFileBlock(c.fb, name, false, false, false, false);
+    if (IsamOK) {
+      StoreCount(c);
+      return true;
+    }
+    c.fb = nullptr;
+    const std::int32_t error = IsamError;
+    if (error == 10010) {
+      if (!YESNO(c, "Index file defective. Rebuild it?")) return false;
+    } else if (error == 9903) {
+      if (!IsamExists(IsamForceExtension(c.name, SavExtension).view())) {
+        CREATEFILE(c);
+        return false;
+      }
+      if (!YESNO(c, "Only data save file found. Rebuild fileblock?")) return false;
+    } else {
+      if (!YESNO(c, "Data error " + std::to_string(error) + ". Attempt rebuild?")) return false;
+    }
+    if (c.rebuild) c.rebuild();
+  }
+  if (c.tell) {
+    c.tell("The file " + c.name + " cannot be opened (error " + std::to_string(IsamError) + ").");
+  }
+  return false;
+}
+
+void OPENIT(Catalogue& c) {
+  if (c.fb) BTCloseFileBlock(c.fb);
+  c.fb = nullptr;  // an error for a fileblock that is not open is ignored
+  BTUnlockAllOpenFileBlocks();
+  BTCloseAllFileBlocks();
+  c.OK = OPENEDFILES(c);
+  StoreCount(c);
+}
+
+void CLOSEIT(Catalogue& c) {
+  StoreCount(c);
+  if (c.fb) BTCloseFileBlock(c.fb);
+  c.fb = nullptr;
+  c.OK = false;
+  BTUnlockAllOpenFileBlocks();
+}
+
+bool CREATEFILE(Catalogue& c) {
+  BTCreateFileBlock(IsamFileBlockName(c.name), c.recLen, static_cast<std::int32_t>(c.keys.size()),
+                    Describe(c));
+  return IsamOK;
+}
+
+bool YESNO(Catalogue& c, std::string_view question) {
+  if (question.empty() || !c.ask) return true;
+  return c.ask(question);
+}
+
+bool ADDSTRUCTURE(Catalogue& c, const void* rec, std::int32_t& refNr) {
+  return Retry(c, [&] { BTAddRec(c.fb, refNr, rec); });
+}
+
+bool MODSTRUCTURE(Catalogue& c, const void* rec, std::int32_t refNr) {
+  BTPutRec(c.fb, refNr, rec, true);
+  if (!IsamOK) {
+    Report(c, IsamError);
+    return false;
+  }
+  return true;
+}
+
+bool DELSTRUCTURE(Catalogue& c, std::int32_t refNr) {
+  return Retry(c, [&] { BTDeleteRec(c.fb, refNr); });
+}
+
+bool ADDKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr) {
+  IsamKeyStr k(key);
+  if (keyNr == 1) k += std::to_string(refNr);
+  return Retry(c, [&] { BTAddKey(c.fb, keyNr, refNr, k); });
+}
+
+bool ERASEKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr) {
+  const IsamKeyStr k(key);
+  return Retry(c, [&] { BTDeleteKey(c.fb, keyNr, refNr, k); });
+}
+
+bool NEWSTRUCTURE(Catalogue& c) {
+  const std::string copy(static_cast<const char*>(c.record), static_cast<std::size_t>(c.recLen));
+  std::string key1 = c.buildKey(copy.data(), 1);
+  while (key1.empty() && c.emptyKey1 != EmptyKey1::Allowed) {
+    if (c.emptyKey1 == EmptyKey1::Refused) return false;
+    if (YESNO(c, "The name must be entered; abort (Y) or try again (N)?")) return false;
+    key1 = c.buildKey(copy.data(), 1);
+  }
+  if (!LOCKALL(c)) return false;
+  std::int32_t refNr = 0;
+  bool ok = ADDSTRUCTURE(c, copy.data(), refNr);
+  if (ok) {
+    std::string actKey;
+    for (int k = 1; k <= static_cast<int>(c.keys.size()); ++k) {
+      const std::string key = k == 1 ? key1 : c.buildKey(copy.data(), k);
+      if (k == c.ACTKEYNR) actKey = key;
+      ok = ADDKEY(c, key, refNr, k);  // every key is tried; the last one's result counts
+    }
+    if (ok) c.ACTKEY = actKey;
+    c.ACTREC = refNr;
+  }
+  BTUnlockAllOpenFileBlocks();
+  return ok;
+}
+
+ProgressFn PROGRESS;
+
+void SHOWPROGRESS(int colour, int x, int y, int line, int size, int font) {
+  if (PROGRESS) PROGRESS(colour, x, y, line, size, font);
+}
+
+bool ISLOCKERROR() { return BTIsamErrorClass() == 2; }
+
+bool LOCKABORT(Catalogue& c) {
+  c.LOCKED = ISLOCKERROR();
+  if (!c.LOCKED) return false;
+  return YESNO(c, "A lock prevents access; abort (Y) or try again (N)?");
+}
+
+bool LOCKALL(Catalogue& c) {
+  for (;;) {
+    BTLockAllOpenFileBlocks();
+    if (IsamOK) return true;
+    if (YESNO(c, "The file is presently in use; abort (Y) or try again (N)?")) return false;
+  }
+}
+
+std::string TRIM(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+std::string PAD(std::string_view s, int n) {
+  if (n < 0) n = 0;
+  std::string out(s.substr(0, std::min<std::size_t>(s.size(), static_cast<std::size_t>(n))));
+  out.resize(static_cast<std::size_t>(n), ' ');
+  return out;
+}
+
+bool MATCHEDINDEX(std::string_view a, std::string_view b) { return a == b; }
+
+bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choose) {
+  char answer = 0;
+  do {
+    answer = static_cast<char>(std::toupper(static_cast<unsigned char>(choose())));
+  } while (answer != 'A' && answer != 'B');
+  return answer == 'A' && DELSTRUCTURE(c, refNr);
+}
+
+std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr) {
+  std::vector<std::pair<int, std::string>> found;
+  for (int k = 1; k <= static_cast<int>(c.keys.size()); ++k) {
+    BTClearKey(c.fb, k);
+    for (;;) {
+      std::int32_t ref = 0;
+      IsamKeyStr key;
+      BTNextKey(c.fb, k, ref, key);
+      if (!IsamOK) break;
+      if (ref == refNr) found.emplace_back(k, key.str());
+    }
+    BTClearKey(c.fb, k);
+  }
+  IsamClearOK();
+  return found;
+}
+
+bool ERASEKEYSOF(Catalogue& c, std::int32_t refNr) {
+  bool ok = true;
+  for (const auto& [k, key] : KEYSOF(c, refNr)) ok = ERASEKEY(c, key, refNr, k) && ok;
+  return ok;
+}
+
+bool ERASERECORD(Catalogue& c, std::int32_t refNr) {
+  if (!LOCKALL(c)) return false;
+  const bool keysOk = ERASEKEYSOF(c, refNr);
+  const bool recOk = DELSTRUCTURE(c, refNr);
+  BTUnlockAllOpenFileBlocks();
+  return keysOk && recOk;
+}
+
+std::int32_t HIGHESTREC(Catalogue& c) { return c.fb ? BTFileLen(c.fb) : 0; }
+
+void ResetState(Catalogue& c) {
+  c.fb = nullptr;
+  c.OK = false;
+  c.SMAXREC = 0;
+  c.STR1.clear();
+  c.LOCKED = false;
+  c.ACTKEYNR = 1;
+  c.ACTKEY.clear();
+  c.ACTREC = 0;
+  c.PS = 0;
+  c.startedStore = false;
+}
+
+}  // namespace glue

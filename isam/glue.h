@@ -1,0 +1,155 @@
+// Catalogue file glue: the small set of routines every catalogue module
+// (products, map elements, not-found log, shopper search) carries around the
+// store. Start the store and open or create the module's fileblock, add a
+// record with all its keys, change or delete a record, add and erase keys,
+// and retry or give up on lock-class errors.
+//
+// One Catalogue value per module holds the file's parameters (name, record
+// length, keys, page buffers, how questions are answered, what a rebuild
+// does, how keys are built) and the module's state (fileblock, counts,
+// current key). The glue knows no screens: questions go to the module's
+// `ask` hook (none: every question counts as answered yes), messages to its
+// `tell` hook.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/shortstr.h"
+#include "isam/isam.h"
+
+namespace glue {
+
+struct KeyDef {
+  std::uint8_t len = 0;
+  bool dups = false;
+};
+
+enum class EmptyKey1 {
+  Allowed,  // the map file: key 1 is not tested
+  Refused,  // the product file: a new record with an empty key 1 is not added
+  Asked,    // the not-found log: "The name must be entered; ..." until abort
+};
+
+// How many times OPENEDFILES tries before it gives up.
+inline constexpr int kOpenTries = 3;
+
+struct Catalogue {
+  // ---- parameters
+  std::string name;                 // fileblock name, "data\\products"
+  std::int32_t recLen = 0;
+  std::vector<KeyDef> keys;         // keys 1..n
+  std::int32_t pages = 62;
+  void* record = nullptr;           // the module's current record (recLen bytes)
+  // Key k of a record, without the record number of key 1.
+  std::function<std::string(const void* rec, int keyNr)> buildKey;
+  // Answers a yes/no question; empty: every question counts as answered yes.
+  std::function<bool(std::string_view question)> ask;
+  // Rebuild action of the open loop; the fileblock is closed when it runs and
+  // the store started. Empty: nothing but a retry.
+  std::function<bool()> rebuild;
+  // Shows a message to the operator (the store's error reactions or a give-up
+  // notice); empty: nothing shown.
+  std::function<void(std::string_view text)> tell;
+  EmptyKey1 emptyKey1 = EmptyKey1::Allowed;
+
+  // ---- state
+  isam::IsamFileBlockPtr fb = nullptr;
+  bool OK = false;                  // the file is open
+  std::int32_t SMAXREC = 0;         // used-record count
+  kiosk::ShortStr<6> STR1;          // that count right-aligned in 6
+  bool LOCKED = false;              // last store call ended with a lock-class error
+  std::int32_t ACTKEYNR = 1;
+  isam::IsamKeyStr ACTKEY;
+  std::int32_t ACTREC = 0;
+  std::int32_t PS = 0;              // page buffers obtained
+  bool startedStore = false;        // SETUP started the store (so release ends it)
+};
+
+// Module start: resets the current key and record, starts the store (unless
+// it runs already) and opens the file. False when the store cannot start
+// (the error has been reported); the caller decides whether to go on.
+bool SETUP(Catalogue& c);
+// Ends the store when this module's SETUP started it.
+void RELEASE(Catalogue& c);
+
+// The open-or-create loop; at most kOpenTries attempts, then a message and
+// false. A missing file without save copy is created empty and false returned
+// (the next OPENIT opens it).
+bool OPENEDFILES(Catalogue& c);
+// Closes everything, opens again, refreshes SMAXREC.
+void OPENIT(Catalogue& c);
+// Refreshes SMAXREC, closes the file, unlocks all.
+void CLOSEIT(Catalogue& c);
+bool CREATEFILE(Catalogue& c);
+
+// An empty question is true without asking.
+bool YESNO(Catalogue& c, std::string_view question);
+
+bool ADDSTRUCTURE(Catalogue& c, const void* rec, std::int32_t& refNr);
+bool MODSTRUCTURE(Catalogue& c, const void* rec, std::int32_t refNr);
+bool DELSTRUCTURE(Catalogue& c, std::int32_t refNr);
+// Key 1 gets the record number appended (decimal, cut to 180).
+bool ADDKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr);
+// key must be the stored text (key 1 including its record number).
+bool ERASEKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr);
+// Adds *c.record as a new record with all its keys; false when the record or
+// the last key failed, or key 1 was empty and refused.
+bool NEWSTRUCTURE(Catalogue& c);
+
+bool ISLOCKERROR();
+bool LOCKABORT(Catalogue& c);
+bool LOCKALL(Catalogue& c);
+
+std::string TRIM(std::string_view s);         // without trailing blanks
+std::string PAD(std::string_view s, int n);   // cut to n, or filled with blanks
+bool MATCHEDINDEX(std::string_view a, std::string_view b);
+
+// Asks (through choose, until it gives 'A' or 'B') and on A deletes the
+// record; its keys are left to the caller.
+bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choose);
+
+// Every index entry that points at refNr, in every index (the stored key
+// texts carry random parts, so they are found by record number).
+std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr);
+// Erases every index entry of refNr; true when all erasures worked.
+bool ERASEKEYSOF(Catalogue& c, std::int32_t refNr);
+// Erases a record together with all its index entries.
+bool ERASERECORD(Catalogue& c, std::int32_t refNr);
+
+// Highest record number ever allocated in the open file.
+std::int32_t HIGHESTREC(Catalogue& c);
+
+// Reads the live records (first 4 bytes 0) of the data file straight from
+// disk by record number, whether or not its index can be used. False when
+// the data file cannot be read.
+bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records);
+// Rebuilds the fileblock from its own data file: every live record is kept
+// and every index is built afresh from the records. The file must be closed
+// and the store started; it is left closed. Returns the records kept, or -1
+// when the data file could not be read or the new file not made.
+std::int32_t REBUILDFROMDATA(Catalogue& c);
+
+// Progress texts of the utilities (line n of the "writea" texts drawn at x, y
+// in a colour, size and font). Set by the application; empty: not shown.
+using ProgressFn = std::function<void(int colour, int x, int y, int line, int size, int font)>;
+extern ProgressFn PROGRESS;
+void SHOWPROGRESS(int colour, int x, int y, int line, int size = 30, int font = 4);
+
+// Clears the state part of a Catalogue (tests).
+void ResetState(Catalogue& c);
+
+}  // namespace glue
+
+namespace delf {
+
+// Deletes the file when it exists; errors are ignored.
+void DELETE_FILE2(std::string_view fLabel);
+// Moves the file to "data\xx.txt" and deletes it there, with 100 ms pauses.
+// False when the file exists and could not be removed.
+bool RENAME_FILE(std::string_view fLabel);
+
+}  // namespace delf
