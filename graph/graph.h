@@ -26,6 +26,10 @@ extern std::uint8_t BitPixel;
 extern bool PalExist;
 extern std::int16_t MaxColors, PalSize;
 
+// WindowStyle values: a window with caption, system menu and minimise box, or
+// a frameless pop-up covering its client size.
+enum : std::int32_t { kStyleFramed = 1, kStylePopup = 2 };
+
 // Result codes.
 enum : std::int16_t {
   grOk = 0,
@@ -53,6 +57,9 @@ enum NamedIndex : int { kBlack = 12, kWhite = 250 };
 
 // Default palette entry i as 0xRRGGBB.
 std::uint32_t DefaultPalette(int entry);
+// The entry among the first `entries` nearest to rgb: smallest squared RGB
+// distance, ties to the lowest entry.
+int NearestPaletteEntry(std::uint32_t rgb, int entries);
 
 // ---- Backends ----
 // Before InitGraph: draw without a window at the given desktop size. Tests
@@ -99,8 +106,12 @@ void DrawPoly(std::uint16_t n, const PointType* points);
 void FillPoly(std::uint16_t n, const PointType* points);
 void Bar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 void PutPixel(std::int16_t x, std::int16_t y, std::uint32_t c);
-// Palette entry (palette drivers) at an absolute screen position; for tests.
+// Palette entry (palette drivers) at an absolute screen position, for tests:
+// the lowest entry with exactly that colour, else the nearest one. Without a
+// palette, the colour itself.
 std::uint32_t GetPixel(std::int16_t x, std::int16_t y);
+// The colour at an absolute screen position as 0xRRGGBB (0 off the screen).
+std::uint32_t GetPixelRgb(std::int32_t x, std::int32_t y);
 
 // ---- Text (texts are Windows-1252 bytes) ----
 void SetTextStyle(std::uint16_t font, std::int16_t direction, std::uint16_t size);
@@ -113,6 +124,8 @@ std::int32_t TextHeight(std::string_view s);
 // Puts face into the first free font slot if the system has that family and
 // returns the slot; -5 (and GrResult -5) when it has not.
 std::int16_t InstallUserFont(std::string_view face);
+// Number of font slots.
+constexpr int kFontSlots = 15;
 // The face name in a slot ("" when free) and the family it resolved to.
 std::string InstalledFont(int slot);
 std::string ResolvedFamily(int slot);
@@ -125,6 +138,10 @@ void PutImage(std::int16_t x, std::int16_t y, const std::uint8_t* buffer, std::s
 // ---- Whole-screen access for tests and tools ----
 // The off-screen copy as RGB bytes (top-down rows, 3 bytes a pixel).
 std::vector<std::uint8_t> ScreenRgb();
+// The whole screen as a complete 24-bit BMP file image, whatever the viewport.
+std::vector<std::uint8_t> ScreenBmp();
+// Writes ScreenBmp to a host file; false when it cannot be written.
+bool SaveScreenBmp(const std::string& hostPath);
 // Resets every global of the layer to its closed state (for tests).
 void ResetForTest();
 

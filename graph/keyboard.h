@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace graph {
 
@@ -17,5 +18,13 @@ void Sound(std::uint16_t frequency, std::uint16_t duration);
 void PushChar(char c);
 void PushCode(std::uint8_t code);  // 0 then code
 void ResetKeyQueue();
+// Number of characters waiting.
+int KeyQueueLength();
+
+// Called by KeyPressed and ReadKey, on the main thread, whenever they find the
+// queue empty; `blocking` is true for ReadKey. A key source that hands keys
+// over only on demand (the headless runner) pushes its next key from here.
+using KeyDemandHook = std::function<void(bool blocking)>;
+void SetKeyDemandHook(KeyDemandHook hook);
 
 }  // namespace graph

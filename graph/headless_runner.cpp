@@ -1,0 +1,168 @@
+// Feeding a key script to the kiosk on demand.
+#include "graph/headless_runner.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "common/clock.h"
+#include "common/hostpath.h"
+#include "graph/graph.h"
+#include "graph/keyboard.h"
+
+namespace graph {
+namespace {
+
+class Feeder {
+ public:
+  Feeder(const HeadlessOptions& o, std::function<void(int)> finish)
+      : steps_(o.steps), shotDir_(o.shotDir), finish_(std::move(finish)) {
+    headSince_ = kiosk::clock::NowMs();
+  }
+
+  // The kiosk asks for a key and the queue is empty.
+  void Demand(bool blocking) {
+    while (pos_ < steps_.size()) {
+      const ScriptStep& s = steps_[pos_];
+      if (s.kind == ScriptStep::kWait) {
+        std::int64_t end = headSince_ + s.ms, now = kiosk::clock::NowMs();
+        if (now < end) {
+          if (!blocking) return;
+          // Nothing can happen while the kiosk waits for a key: jump ahead.
+          kiosk::clock::AdvanceVirtual(end - now);
+        }
+        Advance();
+        continue;
+      }
+      if (s.kind == ScriptStep::kShot) {
+        Shot(s.name);
+        Advance();
+        continue;
+      }
+      Advance();
+      if (s.bytes.empty()) continue;
+      for (char c : s.bytes) PushChar(c);
+      return;
+    }
+    if (blocking) {
+      Shot("final");
+      finish_(0);
+    }
+  }
+
+ private:
+  void Advance() {
+    ++pos_;
+    headSince_ = kiosk::clock::NowMs();
+  }
+
+  void Shot(const std::string& name) {
+    if (shotDir_.empty()) return;
+    std::string path = (std::filesystem::path(shotDir_) / (name + ".bmp")).string();
+    if (!SaveScreenBmp(path)) std::cerr << "kiosk-headless: cannot save " << path << "\n";
+  }
+
+  std::vector<ScriptStep> steps_;
+  std::string shotDir_;
+  std::function<void(int)> finish_;
+  std::size_t pos_ = 0;
+  std::int64_t headSince_ = 0;
+};
+
+std::string Absolute(const std::string& p) {
+  if (p.empty()) return p;
+  std::error_code ec;
+  auto a = std::filesystem::absolute(p, ec);
+  return ec ? p : a.lexically_normal().string();
+}
+
+}  // namespace
+
+int RunHeadless(const HeadlessOptions& options, const std::function<int()>& kioskMain,
+                std::function<void(int)> finish) {
+  HeadlessOptions o = options;
+  o.shotDir = Absolute(o.shotDir);
+  if (!o.shotDir.empty()) {
+    std::error_code ec;
+    std::filesystem::create_directories(o.shotDir, ec);
+  }
+  if (!o.workDir.empty()) {
+    std::string dir = Absolute(o.workDir);
+    if (chdir(dir.c_str()) != 0) std::cerr << "kiosk-headless: cannot enter " << dir << "\n";
+    kiosk::SetWorkFolder(dir);
+  }
+  if (!finish)
+    finish = [](int code) {
+      std::fflush(nullptr);
+      std::exit(code);
+    };
+  UseHeadless(o.width, o.height);
+  kiosk::clock::UseVirtualTime(true);
+  auto feeder = std::make_shared<Feeder>(o, std::move(finish));
+  SetKeyDemandHook([feeder](bool blocking) { feeder->Demand(blocking); });
+  int rc = kioskMain();
+  SetKeyDemandHook(nullptr);
+  return rc;
+}
+
+bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, std::string& error) {
+  std::string keys;
+  bool haveDir = false, haveKeys = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (i + 1 >= argc) {
+      error = "missing value after " + a;
+      return false;
+    }
+    std::string v = argv[++i];
+    if (a == "--dir") {
+      o.workDir = v;
+      haveDir = true;
+    } else if (a == "--keys") {
+      keys = v;
+      haveKeys = true;
+    } else if (a == "--shots") {
+      o.shotDir = v;
+    } else if (a == "--size") {
+      int w = 0, h = 0;
+      char x = 0, extra = 0;
+      if (std::sscanf(v.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') || w < 1 ||
+          h < 1 || w > 16384 || h > 16384) {
+        error = "bad size " + v + " (want WxH)";
+        return false;
+      }
+      o.width = w;
+      o.height = h;
+    } else {
+      error = "unknown option " + a;
+      return false;
+    }
+  }
+  if (!haveDir || !haveKeys) {
+    error = "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH]";
+    return false;
+  }
+  std::stringstream text;
+  if (keys == "-") {
+    text << std::cin.rdbuf();
+  } else {
+    std::ifstream f(keys, std::ios::binary);
+    if (!f) {
+      error = "cannot read key script " + keys;
+      return false;
+    }
+    text << f.rdbuf();
+  }
+  if (!ParseKeyScript(text.str(), o.steps, error)) {
+    error = "key script: " + error;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace graph

@@ -1,0 +1,190 @@
+// Pens, ellipse outlines and fill sources.
+#include "graph/raster.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "graph/graph.h"
+
+namespace graph::detail {
+namespace {
+
+// Dash patterns of one-pixel pens (on, off, on, off...): dotted, dash-dot,
+// dashed, dash-dot-dot, as the classic cosmetic pens draw them.
+const std::uint8_t kDot[] = {3, 3};
+const std::uint8_t kDashDot[] = {9, 6, 3, 6};
+const std::uint8_t kDash[] = {18, 6};
+const std::uint8_t kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+
+// 8x8 hatch masks: bit set where the hatch line passes; aligned to the
+// screen (pixel x, y of the whole window), not to the shape or viewport.
+bool HatchAt(int style, int x, int y) {
+  int mx = x & 7, my = y & 7;
+  switch (style) {
+    case 2: return my == 0;                                   // horizontal
+    case 3: return mx == 0;                                   // vertical
+    case 4: return mx == 0 || my == 0;                        // cross
+    case 5: return ((mx + my) & 7) == 7;                      // backward diagonal "/"
+    case 6: return mx == my;                                  // forward diagonal "\"
+    case 7: return mx == my || ((mx + my) & 7) == 7;          // diagonal cross
+    default: return false;
+  }
+}
+
+}  // namespace
+
+Pen::Pen() {
+  const DrawState& s = St();
+  rgb_ = ColorRgb(s.color);
+  thickness_ = s.thickness < 1 ? 1 : s.thickness;
+  switch (s.lineStyle) {
+    case 1: runs_ = kDot; runCount_ = 2; break;
+    case 2: runs_ = kDashDot; runCount_ = 4; break;
+    case 3: runs_ = kDash; runCount_ = 2; break;
+    case 4: runs_ = kDashDotDot; runCount_ = 6; break;
+    case 5: case 6: visible_ = false; break;
+    default: break;
+  }
+  // Wide pens draw solid, as the classic wide pens do.
+  if (thickness_ > 1) runs_ = nullptr;
+  if (runs_) left_ = runs_[0];
+  box_ = ClipBox();
+  Device& d = Dev();
+  cairo_surface_flush(d.surface);
+  data_ = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(d.surface));
+  stride_ = cairo_image_surface_get_stride(d.surface) / 4;
+}
+
+void Pen::Plot(int x, int y) {
+  bool on = true;
+  if (runs_) {
+    on = (run_ % 2) == 0;
+    if (--left_ == 0) {
+      run_ = (run_ + 1) % runCount_;
+      left_ = runs_[run_];
+    }
+  }
+  if (on && visible_ && box_.Contains(x, y)) data_[static_cast<std::size_t>(y) * stride_ + x] = rgb_;
+}
+
+void Pen::Line(int x1, int y1, int x2, int y2, bool skipFirst) {
+  int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
+  int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
+  int err = dx + dy;
+  bool first = true;
+  for (;;) {
+    if (!(first && skipFirst)) Plot(x1, y1);
+    first = false;
+    if (x1 == x2 && y1 == y2) break;
+    int e2 = 2 * err;
+    if (e2 >= dy) { err += dy; x1 += sx; }
+    if (e2 <= dx) { err += dx; y1 += sy; }
+  }
+}
+
+void Pen::StrokeWide(cairo_t* cr, bool squareCorners) const {
+  SetSourceRgb(cr, rgb_);
+  cairo_set_line_width(cr, thickness_);
+  cairo_set_line_cap(cr, squareCorners ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, squareCorners ? CAIRO_LINE_JOIN_MITER : CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int yr) {
+  std::vector<Pixel> quarter;  // offsets in the first quadrant (x right, y up)
+  if (xr == 0 || yr == 0) {
+    for (int i = 0; i <= xr; ++i) quarter.push_back({i, 0});
+    for (int i = 0; i <= yr; ++i) quarter.push_back({0, i});
+  } else {
+    double rx2 = double(xr) * xr, ry2 = double(yr) * yr;
+    int x = 0, y = yr;
+    double px = 0, py = 2 * rx2 * y;
+    double p = ry2 - rx2 * yr + 0.25 * rx2;
+    while (px < py) {
+      quarter.push_back({x, y});
+      ++x;
+      px += 2 * ry2;
+      if (p < 0) {
+        p += ry2 + px;
+      } else {
+        --y;
+        py -= 2 * rx2;
+        p += ry2 + px - py;
+      }
+    }
+    p = ry2 * (x + 0.5) * (x + 0.5) + rx2 * (y - 1.0) * (y - 1.0) - rx2 * ry2;
+    while (y >= 0) {
+      quarter.push_back({x, y});
+      --y;
+      py -= 2 * rx2;
+      if (p > 0) {
+        p += rx2 - py;
+      } else {
+        ++x;
+        px += 2 * ry2;
+        p += rx2 - py + px;
+      }
+    }
+  }
+  std::vector<Pixel> all;
+  for (auto [qx, qy] : quarter) {
+    all.push_back({qx, qy});
+    all.push_back({-qx, qy});
+    all.push_back({qx, -qy});
+    all.push_back({-qx, -qy});
+  }
+  std::sort(all.begin(), all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
+  std::vector<std::pair<Pixel, double>> out;
+  out.reserve(all.size());
+  for (auto [ox, oy] : all) {
+    // The angle on the unit circle the pixel stands for.
+    double a = std::atan2(double(oy) * (xr ? xr : 1), double(ox) * (yr ? yr : 1)) * 180.0 / M_PI;
+    if (a < 0) a += 360.0;
+    out.push_back({{cx + ox, cy - oy}, a});
+  }
+  std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+  return out;
+}
+
+bool SetFillSource(cairo_t* cr) {
+  const DrawState& s = St();
+  switch (s.fillStyle) {
+    case 0:
+      SetSourceRgb(cr, ColorRgb(s.bkColor));
+      return true;
+    case 1:
+      SetSourceRgb(cr, ColorRgb(s.fillColor));
+      return true;
+    case 9:
+      return false;
+    default:
+      break;
+  }
+  // Hatches (transparent between their lines) and the user pattern (ones
+  // in the fill colour, zeros in the background colour), as an 8x8 tile.
+  cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
+  auto* px = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(tile));
+  int stride = cairo_image_surface_get_stride(tile) / 4;
+  std::uint32_t fg = 0xFF000000u | ColorRgb(s.fillColor), bg = 0xFF000000u | ColorRgb(s.bkColor);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      std::uint32_t v;
+      if (s.fillStyle == 8)
+        v = (s.fillPattern[y] >> (7 - x) & 1) ? fg : bg;
+      else
+        v = HatchAt(s.fillStyle, x, y) ? fg : 0;
+      px[y * stride + x] = v;
+    }
+  cairo_surface_mark_dirty(tile);
+  cairo_pattern_t* pat = cairo_pattern_create_for_surface(tile);
+  cairo_pattern_set_extend(pat, CAIRO_EXTEND_REPEAT);
+  cairo_pattern_set_filter(pat, CAIRO_FILTER_NEAREST);
+  cairo_set_source(cr, pat);
+  cairo_pattern_destroy(pat);
+  cairo_surface_destroy(tile);
+  return true;
+}
+
+}  // namespace graph::detail

@@ -1,0 +1,180 @@
+// Lines, rectangles, arcs, polygons, bars and pixels.
+#include <cmath>
+
+#include "graph/device.h"
+#include "graph/graph.h"
+#include "graph/raster.h"
+
+namespace graph {
+using namespace detail;
+
+namespace {
+
+int OX() { return St().vx1; }
+int OY() { return St().vy1; }
+
+// A polyline in absolute pixels through the current pen.
+void StrokePolyline(const std::vector<Pixel>& pts, bool closed, bool squareCorners) {
+  Drawing d;
+  Pen pen;
+  if (!pen.Visible() || pts.empty()) return;
+  if (pen.Thin()) {
+    if (pts.size() == 1) pen.Plot(pts[0].first, pts[0].second);
+    for (std::size_t i = 1; i < pts.size(); ++i)
+      pen.Line(pts[i - 1].first, pts[i - 1].second, pts[i].first, pts[i].second, i > 1);
+    if (closed && pts.size() > 2) pen.Line(pts.back().first, pts.back().second, pts[0].first, pts[0].second, true);
+    return;
+  }
+  cairo_t* cr = d.cr();
+  cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
+  for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
+  if (pts.size() == 1) cairo_line_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
+  if (closed) cairo_close_path(cr);
+  pen.StrokeWide(cr, squareCorners);
+}
+
+}  // namespace
+
+void Line(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
+  if (!Begin()) return;
+  StrokePolyline({{x1 + OX(), y1 + OY()}, {x2 + OX(), y2 + OY()}}, false, false);
+}
+
+void Rectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
+  if (!Begin()) return;
+  if (x2 < x1 || y2 < y1) {
+    Fail(grInvalidParam);
+    return;
+  }
+  int ax1 = x1 + OX(), ay1 = y1 + OY(), ax2 = x2 + OX(), ay2 = y2 + OY();
+  if (ax1 == ax2 && ay1 == ay2) {
+    StrokePolyline({{ax1, ay1}}, false, true);
+    return;
+  }
+  StrokePolyline({{ax1, ay1}, {ax2, ay1}, {ax2, ay2}, {ax1, ay2}}, true, true);
+}
+
+void Ellipse(std::int16_t x, std::int16_t y, std::int16_t start, std::int16_t end, std::uint16_t xr,
+             std::uint16_t yr) {
+  if (!Begin()) return;
+  int cx = x + OX(), cy = y + OY();
+  double a0 = std::fmod(start, 360.0), a1 = end;
+  if (a0 < 0) a0 += 360.0;
+  double sweep = a1 - start;
+  if (sweep < 0) sweep = std::fmod(sweep, 360.0) + 360.0;
+  bool full = sweep >= 360.0 || (start % 360 == end % 360 && start != end);
+  Drawing d;
+  Pen pen;
+  if (!pen.Visible()) return;
+  if (pen.Thin()) {
+    auto outline = EllipseOutline(cx, cy, xr, yr);
+    if (full) {
+      for (auto& [p, a] : outline) pen.Plot(p.first, p.second);
+      return;
+    }
+    // Walk from the start angle counter-clockwise; the ends are the pixels
+    // nearest the exact end points.
+    auto inArc = [&](double a) {
+      double rel = a - a0;
+      if (rel < 0) rel += 360.0;
+      return rel <= sweep + 1e-9;
+    };
+    std::size_t first = 0;
+    while (first < outline.size() && outline[first].second < a0) ++first;
+    for (std::size_t k = 0; k < outline.size(); ++k) {
+      auto& [p, a] = outline[(first + k) % outline.size()];
+      if (inArc(a)) pen.Plot(p.first, p.second);
+    }
+    return;
+  }
+  if (xr == 0 || yr == 0) {
+    cairo_move_to(d.cr(), cx - xr + 0.5, cy - yr + 0.5);
+    cairo_line_to(d.cr(), cx + xr + 0.5, cy + yr + 0.5);
+  } else {
+    cairo_save(d.cr());
+    cairo_translate(d.cr(), cx + 0.5, cy + 0.5);
+    cairo_scale(d.cr(), xr, yr);
+    // Screen y runs down, so counter-clockwise means negative cairo angles.
+    double r0 = -start * M_PI / 180.0;
+    double r1 = full ? r0 - 2 * M_PI : r0 - sweep * M_PI / 180.0;
+    cairo_arc_negative(d.cr(), 0, 0, 1, r0, r1);
+    cairo_restore(d.cr());
+  }
+  pen.StrokeWide(d.cr(), false);
+}
+
+void Circle(std::int16_t x, std::int16_t y, std::uint16_t r) { Ellipse(x, y, 0, 360, r, r); }
+
+void DrawPoly(std::uint16_t n, const PointType* points) {
+  if (!Begin()) return;
+  if (n < 2 || points == nullptr) {
+    Fail(grInvalidParam);
+    return;
+  }
+  std::vector<Pixel> pts;
+  for (int i = 0; i < n; ++i) pts.push_back({points[i].x + OX(), points[i].y + OY()});
+  StrokePolyline(pts, false, false);
+}
+
+void FillPoly(std::uint16_t n, const PointType* points) {
+  if (!Begin()) return;
+  if (n < 2 || points == nullptr) {
+    Fail(grInvalidParam);
+    return;
+  }
+  std::vector<Pixel> pts;
+  for (int i = 0; i < n; ++i) pts.push_back({points[i].x + OX(), points[i].y + OY()});
+  {
+    Drawing d;
+    cairo_t* cr = d.cr();
+    if (SetFillSource(cr)) {
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+      cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
+      for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+    }
+  }
+  StrokePolyline(pts, true, false);
+}
+
+void Bar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
+  if (!Begin()) return;
+  int ax1 = std::min(x1, x2) + OX(), ax2 = std::max(x1, x2) + OX();
+  int ay1 = std::min(y1, y2) + OY(), ay2 = std::max(y1, y2) + OY();
+  Drawing d;
+  if (!SetFillSource(d.cr())) return;
+  cairo_rectangle(d.cr(), ax1, ay1, ax2 - ax1 + 1, ay2 - ay1 + 1);
+  cairo_fill(d.cr());
+}
+
+void PutPixel(std::int16_t x, std::int16_t y, std::uint32_t c) {
+  if (!Begin()) return;
+  int ax = x + OX(), ay = y + OY();
+  Drawing d;
+  if (!ClipBox().Contains(ax, ay)) return;
+  Device& dev = Dev();
+  cairo_surface_flush(dev.surface);
+  auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(dev.surface));
+  data[static_cast<std::size_t>(ay) * (cairo_image_surface_get_stride(dev.surface) / 4) + ax] = ColorRgb(c);
+}
+
+std::uint32_t GetPixelRgb(std::int32_t x, std::int32_t y) {
+  Device& d = Dev();
+  std::lock_guard<std::mutex> g(d.lock);
+  if (!d.surface || x < 0 || y < 0 || x >= d.width || y >= d.height) return 0;
+  cairo_surface_flush(d.surface);
+  auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(d.surface));
+  return data[static_cast<std::size_t>(y) * (cairo_image_surface_get_stride(d.surface) / 4) + x] & 0xFFFFFF;
+}
+
+std::uint32_t GetPixel(std::int16_t x, std::int16_t y) {
+  if (!Begin()) return 0;
+  std::uint32_t rgb = GetPixelRgb(x, y);
+  if (!PalExist) return rgb;
+  for (int i = 0; i < PalSize; ++i)
+    if (DefaultPalette(i) == rgb) return static_cast<std::uint32_t>(i);
+  return static_cast<std::uint32_t>(NearestPaletteEntry(rgb, PalSize));
+}
+
+}  // namespace graph
