@@ -1,0 +1,122 @@
+// Product records: the four keys, the editor slots and the record/slot
+// transfers.
+#include "editors/prodfile.h"
+
+#include <cstring>
+#include <string>
+
+#include "screen/primitives.h"
+
+namespace editprod {
+
+namespace {
+
+std::string TrimRight(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+std::string TrimBoth(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  return std::string(s);
+}
+
+std::string RandomDigits() {
+  std::int32_t n = 0;
+  screen::RANDIT(n);
+  return std::to_string(n);
+}
+
+// Editor slot -> record field number (record order 1..18).
+constexpr int kSlotField[kSlots + 1] = {0, 1, 2, 3, 5, 4, 6, 7, 8, 9,
+                                        10, 11, 12, 13, 14, 15, 16, 17, 18};
+
+}  // namespace
+
+std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
+  switch (keyNr) {
+    case 1: {
+      std::string words = TrimRight(rec.KLINE1.str() + rec.KLINE1B.str());
+      return words.substr(0, 100) + RandomDigits();
+    }
+    case 2:
+      return TrimBoth(rec.SHELF.view()).substr(0, 30) + RandomDigits();
+    case 3:
+      return TrimBoth(rec.DEPT.view()).substr(0, 14);
+    case 4:
+      return TrimBoth(rec.EXCLUDE.view()).substr(0, 14);
+    default:
+      return {};
+  }
+}
+
+std::string FieldText(const PRODDEF& r, int field) {
+  switch (field) {
+    case 1: return r.KLINE1.str();
+    case 2: return r.KLINE1B.str();
+    case 3: return r.SHELF.str();
+    case 4: return r.DEPT.str();
+    case 5: return r.EXCLUDE.str();
+    case 6: return r.COORDX.str();
+    case 7: return r.COORDY.str();
+    case 8: return r.FLOOR.str();
+    case 9: return r.HEADER.str();
+    case 10: return r.LINE3.str();
+    case 11: return r.LINE4.str();
+    case 12: return r.LINE5.str();
+    case 13: return r.LINE6.str();
+    case 14: return r.LINE7.str();
+    case 15: return r.LINE8.str();
+    case 16: return r.LINE9.str();
+    case 17: return r.LINE10.str();
+    case 18: return r.SEEALSO.str();
+    default: return {};
+  }
+}
+
+void SetField(PRODDEF& r, int field, std::string_view t) {
+  switch (field) {
+    case 1: r.KLINE1 = t; break;
+    case 2: r.KLINE1B = t; break;
+    case 3: r.SHELF = t; break;
+    case 4: r.DEPT = t; break;
+    case 5: r.EXCLUDE = t; break;
+    case 6: r.COORDX = t; break;
+    case 7: r.COORDY = t; break;
+    case 8: r.FLOOR = t; break;
+    case 9: r.HEADER = t; break;
+    case 10: r.LINE3 = t; break;
+    case 11: r.LINE4 = t; break;
+    case 12: r.LINE5 = t; break;
+    case 13: r.LINE6 = t; break;
+    case 14: r.LINE7 = t; break;
+    case 15: r.LINE8 = t; break;
+    case 16: r.LINE9 = t; break;
+    case 17: r.LINE10 = t; break;
+    case 18: r.SEEALSO = t; break;
+    default: break;
+  }
+}
+
+std::string SlotText(const PRODDEF& rec, int slot) {
+  return (slot >= 1 && slot <= kSlots) ? FieldText(rec, kSlotField[slot]) : std::string();
+}
+
+void SetSlot(PRODDEF& rec, int slot, std::string_view text) {
+  if (slot >= 1 && slot <= kSlots) SetField(rec, kSlotField[slot], text);
+}
+
+void CLEARIT() { std::memset(static_cast<void*>(&PRODUCT), 0, sizeof PRODUCT); }
+
+void UNPACKITS() {
+  for (auto& s : OUTSTR) s.clear();
+  for (int slot = 1; slot <= kSlots; ++slot) OUTSTR[static_cast<std::size_t>(slot)] = SlotText(PRODUCT, slot);
+}
+
+void TRANSIN() {
+  for (int slot = 1; slot <= kSlots; ++slot) SetSlot(PRODUCT, slot, OUTSTR[static_cast<std::size_t>(slot)].view());
+  PRODUCT.DEL = 0;
+}
+
+}  // namespace editprod

@@ -1,0 +1,201 @@
+// The product file: module state, open and create glue, the exchange file
+// data\prodlist.txt (import ECPT1, export PRODUCT1) and the file made afresh
+// from it.
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/hostpath.h"
+#include "editors/prodfile.h"
+#include "screen/primitives.h"
+#include "shell/textfile.h"
+
+namespace editprod {
+
+namespace {
+
+glue::Catalogue MakeCatalogue() {
+  glue::Catalogue c;
+  c.name = kFileName;
+  c.recLen = kRecLen;
+  c.keys = {{110, false}, {36, true}, {15, true}, {15, true}};
+  c.pages = 62;
+  c.buildKey = [](const void* rec, int keyNr) {
+    return BUILDKEY(*static_cast<const PRODDEF*>(rec), keyNr);
+  };
+  c.rebuild = [] { return REBUILD(); };
+  c.emptyKey1 = glue::EmptyKey1::Refused;
+  return c;  // no questions: every question counts as answered yes
+}
+
+void WriteProduct(std::ofstream& out, const PRODDEF& rec) {
+  out << "0\r\n";
+  for (int f = 1; f <= kSlots; ++f) out << FieldText(rec, f) << "\r\n";
+}
+
+}  // namespace
+
+PRODDEF PRODUCT;
+PRODDEF PRODUCT2;
+std::array<kiosk::Str255, kSlots + 1> OUTSTR;
+std::array<std::int32_t, 1001> REC_FOUND{};
+std::int32_t CNT1 = 0;
+std::int32_t REC = 0;
+glue::Catalogue PRODFILE = MakeCatalogue();
+isam::IsamFileBlockPtr& PF2 = PRODFILE.fb;
+std::int32_t& SMAXREC = PRODFILE.SMAXREC;
+
+bool SETUP() {
+  PRODFILE.record = &PRODUCT;
+  return glue::SETUP(PRODFILE);
+}
+
+void RELEASE() { glue::RELEASE(PRODFILE); }
+
+bool OPENEDFILES() {
+  PRODFILE.record = &PRODUCT;
+  return glue::OPENEDFILES(PRODFILE);
+}
+
+void OPENITP() {
+  PRODFILE.record = &PRODUCT;
+  glue::OPENIT(PRODFILE);
+}
+
+void CLOSEITP() { glue::CLOSEIT(PRODFILE); }
+
+bool CREATEFILE() { return glue::CREATEFILE(PRODFILE); }
+
+bool NEWSTRUCTURE() {
+  PRODFILE.record = &PRODUCT;
+  return glue::NEWSTRUCTURE(PRODFILE);
+}
+
+bool ERASEPRODUCT(std::int32_t refNr) {
+  const bool ok = glue::ERASERECORD(PRODFILE, refNr);
+  SMAXREC = isam::BTUsedRecs(PF2);
+  return ok;
+}
+
+bool TRANSINC() {
+  if (!SETUP()) return false;
+  OPENITP();
+  bool ok = false;
+  if (PRODFILE.OK) {
+    for (int slot = 1; slot <= kSlots; ++slot) SetSlot(PRODUCT, slot, screen::PASS1[slot].view());
+    PRODUCT.DEL = 0;
+    kiosk::clock::SleepMs(100);
+    ok = NEWSTRUCTURE();
+    kiosk::clock::SleepMs(100);
+  }
+  CLOSEITP();
+  RELEASE();
+  return ok;
+}
+
+int ECPT1() {
+  langs::TextFile in;
+  if (!in.Open(kExchangeFile)) return 0;
+  int added = 0;
+  while (!in.Eof()) {
+    in.ReadLine();  // the separator
+    CLEARIT();
+    // Each field is cut to its length; past the end of the file fields read empty.
+    for (int f = 1; f <= kSlots; ++f) SetField(PRODUCT, f, in.ReadLine().view());
+    if (NEWSTRUCTURE()) ++added;
+  }
+  return added;
+}
+
+bool PRODUCT1() {
+  glue::SHOWPROGRESS(253, 600, 500, 5);
+  glue::SHOWPROGRESS(128, 600, 500, 5);
+  std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
+  if (!out) {
+    CLOSEITP();
+    return false;
+  }
+  // In key-1 order to the index's end; then any live record the index does
+  // not reach, by record number, so that no product is ever left out.
+  std::set<std::int32_t> written;
+  PRODDEF rec;
+  if (PF2) {
+    isam::BTClearKey(PF2, 1);
+    for (;;) {
+      std::int32_t ref = 0;
+      isam::IsamKeyStr key;
+      isam::BTNextKey(PF2, 1, ref, key);
+      if (!isam::IsamOK) break;
+      if (written.count(ref)) continue;
+      isam::BTGetRec(PF2, ref, &rec);
+      if (!isam::IsamOK || rec.DEL != 0) continue;
+      WriteProduct(out, rec);
+      written.insert(ref);
+    }
+    const std::int32_t last = glue::HIGHESTREC(PRODFILE);
+    for (std::int32_t ref = 1; ref <= last; ++ref) {
+      if (written.count(ref)) continue;
+      isam::BTGetRec(PF2, ref, &rec);
+      if (!isam::IsamOK || rec.DEL != 0) continue;
+      WriteProduct(out, rec);
+      written.insert(ref);
+    }
+    isam::IsamClearOK();
+  }
+  glue::SHOWPROGRESS(128, 600, 600, 7);
+  out.flush();
+  const bool ok = static_cast<bool>(out);
+  out.close();
+  CLOSEITP();
+  return ok;
+}
+
+bool TESTNEW() {
+  CLOSEITP();
+  glue::SHOWPROGRESS(253, 600, 300, 3);
+  delf::RENAME_FILE("data\\products.dat");
+  delf::RENAME_FILE("data\\products.ix");
+  glue::SHOWPROGRESS(128, 600, 300, 3);
+  glue::SHOWPROGRESS(253, 600, 400, 4);
+  const bool created = CREATEFILE();
+  glue::SHOWPROGRESS(128, 600, 400, 4);
+  if (!created) return false;
+  glue::SHOWPROGRESS(253, 600, 500, 5);
+  OPENITP();
+  glue::SHOWPROGRESS(128, 600, 500, 5);
+  if (!PRODFILE.OK) return false;
+  ECPT1();
+  glue::SHOWPROGRESS(253, 600, 600, 6);
+  CLOSEITP();
+  glue::SHOWPROGRESS(128, 600, 600, 6);
+  return true;
+}
+
+bool REBUILD() {
+  PRODFILE.record = &PRODUCT;
+  CLOSEITP();
+  std::vector<std::string> live;
+  if (!glue::READDATAFILE(PRODFILE, live)) return TESTNEW();  // the text is all there is
+  if (glue::REBUILDFROMDATA(PRODFILE) < 0) return false;
+  isam::BTOpenFileBlock(PF2, isam::IsamFileBlockName(kFileName));
+  if (!isam::IsamOK) {
+    PF2 = nullptr;
+    return false;
+  }
+  return PRODUCT1();  // refresh the exchange file; closes the product file
+}
+
+void ResetForTest() {
+  PRODUCT = PRODDEF();
+  PRODUCT2 = PRODDEF();
+  for (auto& s : OUTSTR) s.clear();
+  REC_FOUND.fill(0);
+  CNT1 = 0;
+  REC = 0;
+  glue::ResetState(PRODFILE);
+  PRODFILE.record = &PRODUCT;
+}
+
+}  // namespace editprod

@@ -1,0 +1,96 @@
+// Map element records: the three keys and the exchange line.
+#include "map/mapfile.h"
+
+#include <string>
+
+#include "screen/primitives.h"
+
+namespace editmap {
+
+namespace {
+
+std::string TrimRight(std::string_view s) {
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+// Keys 2 and 3: the field without trailing blanks, "_" when empty, cut to
+// the index's key length so the store never refuses it.
+std::string ShortKey(std::string_view field) {
+  std::string k = TrimRight(field);
+  if (k.empty()) k = "_";
+  if (k.size() > static_cast<std::size_t>(kKey23Len)) k.resize(kKey23Len);
+  return k;
+}
+
+}  // namespace
+
+std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
+  switch (keyNr) {
+    case 1: {
+      std::string k = TrimRight(rec.S_ID.view()).substr(0, 40);
+      if (k.empty()) k = "_";
+      std::int32_t n = 0;
+      screen::RANDIT(n);
+      return k + std::to_string(n).substr(0, 4);
+    }
+    case 2:
+      return ShortKey(rec.S_DPT.view());
+    case 3:
+      return ShortKey(rec.S_SEAS.view());
+    default:
+      return {};
+  }
+}
+
+MAPDEF ParseLine(std::string_view line) {
+  MAPDEF rec;
+  kiosk::Str255 rest(line);
+  std::string f[18];
+  for (auto& field : f) {
+    kiosk::Str255 head = rest;
+    screen::SPLIT(head, rest);
+    field = head.str();
+  }
+  // S_THICK, S_MAPLABEL and S_FLOOR are taken as they stand, except that the
+  // single blank the export writes for an empty field is read back as empty.
+  auto asIs = [](const std::string& s) { return s == " " ? std::string() : s; };
+  rec.S_ID = TrimRight(f[0]);
+  rec.S_DPT = TrimRight(f[1]);
+  rec.S_SEAS = TrimRight(f[2]);
+  rec.S_X = TrimRight(f[3]);
+  rec.S_Y = TrimRight(f[4]);
+  rec.S_LENGTH = TrimRight(f[5]);
+  rec.S_WIDTH = TrimRight(f[6]);
+  rec.S_ANGLE = TrimRight(f[7]);
+  rec.S_COLOR = TrimRight(f[8]);
+  rec.S_STYLE = TrimRight(f[9]);
+  rec.S_FILL = TrimRight(f[10]);
+  rec.S_THICK = asIs(f[11]);
+  rec.S_IFLABEL = TrimRight(f[12]);
+  rec.S_BCOLOR = TrimRight(f[13]);
+  rec.S_SIZE = TrimRight(f[14]);
+  rec.S_MAPLABEL = asIs(f[15]);
+  rec.S_FLOOR = asIs(f[16]);
+  rec.S_COMMENT = TrimRight(f[17]);
+  rec.DEL = 0;
+  return rec;
+}
+
+std::string FormatLine(const MAPDEF& rec) {
+  const std::string_view fields[18] = {
+      rec.S_ID.view(),     rec.S_DPT.view(),     rec.S_SEAS.view(),     rec.S_X.view(),
+      rec.S_Y.view(),      rec.S_LENGTH.view(),  rec.S_WIDTH.view(),    rec.S_ANGLE.view(),
+      rec.S_COLOR.view(),  rec.S_STYLE.view(),   rec.S_FILL.view(),     rec.S_THICK.view(),
+      rec.S_IFLABEL.view(), rec.S_BCOLOR.view(), rec.S_SIZE.view(),     rec.S_MAPLABEL.view(),
+      rec.S_FLOOR.view(),  rec.S_COMMENT.view()};
+  std::string line;
+  for (std::string_view f : fields) {
+    // An empty field would read back as the rest of the line: write a blank.
+    line += f.empty() ? std::string_view(" ") : f;
+    line += '|';
+  }
+  return line;
+}
+
+}  // namespace editmap

@@ -1,0 +1,118 @@
+// The map element file: one MAPDEF record per shelf, wall, fixture, grid line
+// or label of the store map, kept in the fileblock "data\Shelve" with three
+// keys (identifier, department, season).
+//
+// This module owns the record layout, the three key builders, the exchange
+// line of data\Shelves.txt (import and export), and the map file's open,
+// create and rebuild glue. The renderer walks the records by number; the map
+// editor works through the keys.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/shortstr.h"
+#include "isam/glue.h"
+
+namespace editmap {
+
+using kiosk::ShortStr;
+
+// Written to the data file exactly as it lies in memory (260 bytes).
+struct MAPDEF {
+  std::int32_t DEL = 0;        // 0 live; the store's free-list word when deleted
+  ShortStr<40> S_ID;           // identifier with drawing markers (~ ! GRID L1 L3 #)
+  ShortStr<16> S_DPT;          // department: key 2
+  ShortStr<16> S_SEAS;         // season: key 3
+  ShortStr<9> S_X;             // anchor x, map units
+  ShortStr<9> S_Y;             // anchor y, map units
+  ShortStr<7> S_LENGTH;        // boxes: length; labels: language digits
+  ShortStr<7> S_WIDTH;         // boxes: width
+  ShortStr<4> S_ANGLE;         // degrees counter-clockwise
+  ShortStr<4> S_COLOR;         // colour number
+  ShortStr<4> S_STYLE;         // boxes: line style; labels: char width
+  ShortStr<4> S_FILL;          // boxes: fill code; labels: char height
+  ShortStr<4> S_THICK;         // boxes: line thickness
+  ShortStr<4> S_IFLABEL;       // labels: font number
+  ShortStr<4> S_BCOLOR;        // boxes: background colour; labels: style letters
+  ShortStr<4> S_SIZE;          // fixture code (F1..F4, R4, C0, 4C, C5, R42, 42C)
+  ShortStr<60> S_MAPLABEL;     // labels: the text shown
+  ShortStr<5> S_FLOOR;         // floor number
+  ShortStr<35> S_COMMENT;      // free comment
+  char PAD_[2] = {0, 0};       // completes the record; ignored on reading
+};
+
+static_assert(sizeof(MAPDEF) == 260, "map element records are 260 bytes");
+static_assert(offsetof(MAPDEF, S_ID) == 4);
+static_assert(offsetof(MAPDEF, S_DPT) == 45);
+static_assert(offsetof(MAPDEF, S_SEAS) == 62);
+static_assert(offsetof(MAPDEF, S_X) == 79);
+static_assert(offsetof(MAPDEF, S_Y) == 89);
+static_assert(offsetof(MAPDEF, S_LENGTH) == 99);
+static_assert(offsetof(MAPDEF, S_WIDTH) == 107);
+static_assert(offsetof(MAPDEF, S_ANGLE) == 115);
+static_assert(offsetof(MAPDEF, S_COLOR) == 120);
+static_assert(offsetof(MAPDEF, S_STYLE) == 125);
+static_assert(offsetof(MAPDEF, S_FILL) == 130);
+static_assert(offsetof(MAPDEF, S_THICK) == 135);
+static_assert(offsetof(MAPDEF, S_IFLABEL) == 140);
+static_assert(offsetof(MAPDEF, S_BCOLOR) == 145);
+static_assert(offsetof(MAPDEF, S_SIZE) == 150);
+static_assert(offsetof(MAPDEF, S_MAPLABEL) == 155);
+static_assert(offsetof(MAPDEF, S_FLOOR) == 216);
+static_assert(offsetof(MAPDEF, S_COMMENT) == 222);
+
+// Fileblock parameters.
+inline constexpr const char* kFileName = "data\\Shelve";
+inline constexpr const char* kExchangeFile = "data\\Shelves.txt";
+inline constexpr std::int32_t kRecLen = 260;
+inline constexpr int kNumKeys = 3;
+inline constexpr int kKey1Len = 45;
+inline constexpr int kKey23Len = 15;  // keys 2 and 3 are cut to this
+
+// Module state.
+extern MAPDEF SHELF;               // the current element
+extern glue::Catalogue MAPFILE;    // the map file's glue parameters and state
+extern isam::IsamFileBlockPtr& PE; // its fileblock
+extern std::int32_t& SMAXREC;      // used-record count, refreshed on open and close
+
+// Builds key 1..3 of a record (key 1 without the record number).
+std::string BUILDKEY(const MAPDEF& rec, int keyNr);
+
+// One exchange line -> a record (DEL 0), with the separator's rules for
+// empty and missing fields.
+MAPDEF ParseLine(std::string_view line);
+// A record -> one exchange line (each field as stored, each followed by "|").
+std::string FormatLine(const MAPDEF& rec);
+
+// File glue (see isam/glue.h for the behaviour). SETUPM rebuilds the file
+// from data\Shelves.txt when it cannot be opened (a first start included).
+void SETUPM();
+void RELEASEM();  // closes the file and ends the store SETUPM started
+bool OPENEDFILES();
+void OPENITM();
+void CLOSEITM();
+bool CREATEFILE();
+bool ADDKEY(std::string_view key, std::int32_t refNr, int keyNr);
+// Adds SHELF with its three keys; false when the record or a key failed.
+bool NEWSTRUCTURE();
+
+// The rebuild of the open loop: every index built afresh from the data file
+// (no record is lost), then data\Shelves.txt refreshed; when there is no
+// data file, the file is made afresh from data\Shelves.txt.
+bool REBUILD();
+
+// Adds one element per line of data\Shelves.txt to the open file; returns
+// the number added.
+int IMPORTLINES();
+// Writes every live element to data\Shelves.txt; false if it cannot be written.
+bool SHELVES1();
+// Replaces the map file by a fresh one filled from data\Shelves.txt.
+bool TESTNEW();
+
+// Restores the module's start state (tests).
+void ResetForTest();
+
+}  // namespace editmap

@@ -1,0 +1,146 @@
+// The map element file: module state, open and create glue, the exchange
+// file data\Shelves.txt (import, export) and the file made afresh from it.
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/hostpath.h"
+#include "map/mapfile.h"
+#include "shell/textfile.h"
+
+namespace editmap {
+
+namespace {
+
+glue::Catalogue MakeCatalogue() {
+  glue::Catalogue c;
+  c.name = kFileName;
+  c.recLen = kRecLen;
+  c.keys = {{kKey1Len, false}, {kKey23Len, true}, {kKey23Len, true}};
+  c.pages = 62;
+  c.buildKey = [](const void* rec, int keyNr) {
+    return BUILDKEY(*static_cast<const MAPDEF*>(rec), keyNr);
+  };
+  c.rebuild = [] { return REBUILD(); };
+  return c;  // no questions: every question counts as answered yes
+}
+
+}  // namespace
+
+MAPDEF SHELF;
+glue::Catalogue MAPFILE = MakeCatalogue();
+isam::IsamFileBlockPtr& PE = MAPFILE.fb;
+std::int32_t& SMAXREC = MAPFILE.SMAXREC;
+
+void SETUPM() {
+  MAPFILE.record = &SHELF;
+  if (!glue::SETUP(MAPFILE)) return;  // reported; the map module goes on
+  if (!MAPFILE.OK) {
+    // A first start (the file was just created empty) fills it from the
+    // exchange file; a data file that still holds elements is never wiped.
+    std::vector<std::string> live;
+    if (glue::READDATAFILE(MAPFILE, live) && !live.empty()) return;
+    kiosk::clock::SleepMs(1000);
+    TESTNEW();
+    glue::OPENIT(MAPFILE);
+  }
+}
+
+void RELEASEM() { glue::RELEASE(MAPFILE); }
+
+bool OPENEDFILES() {
+  MAPFILE.record = &SHELF;
+  return glue::OPENEDFILES(MAPFILE);
+}
+
+void OPENITM() {
+  MAPFILE.record = &SHELF;
+  glue::OPENIT(MAPFILE);
+}
+
+void CLOSEITM() { glue::CLOSEIT(MAPFILE); }
+
+bool CREATEFILE() { return glue::CREATEFILE(MAPFILE); }
+
+bool ADDKEY(std::string_view key, std::int32_t refNr, int keyNr) {
+  return glue::ADDKEY(MAPFILE, key, refNr, keyNr);
+}
+
+bool NEWSTRUCTURE() {
+  MAPFILE.record = &SHELF;
+  return glue::NEWSTRUCTURE(MAPFILE);
+}
+
+int IMPORTLINES() {
+  langs::TextFile in;
+  if (!in.Open(kExchangeFile)) return 0;
+  int added = 0;
+  while (!in.Eof()) {
+    SHELF = ParseLine(in.ReadLine().view());
+    if (NEWSTRUCTURE()) ++added;
+  }
+  return added;
+}
+
+bool SHELVES1() {
+  std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
+  if (!out) return false;
+  // Every live element, by record number up to the highest ever allocated.
+  const std::int32_t last = glue::HIGHESTREC(MAPFILE);
+  MAPDEF rec;
+  for (std::int32_t k = 1; k <= last; ++k) {
+    isam::BTGetRec(PE, k, &rec);
+    if (!isam::IsamOK || rec.DEL != 0) continue;
+    out << FormatLine(rec) << "\r\n";
+  }
+  glue::SHOWPROGRESS(128, 600, 600, 7);
+  out.flush();
+  const bool ok = static_cast<bool>(out);
+  out.close();
+  CLOSEITM();
+  return ok;
+}
+
+bool TESTNEW() {
+  CLOSEITM();
+  glue::SHOWPROGRESS(253, 600, 300, 3);
+  delf::RENAME_FILE("data\\Shelve.dat");
+  delf::RENAME_FILE("data\\Shelve.ix");
+  glue::SHOWPROGRESS(128, 600, 300, 3);
+  glue::SHOWPROGRESS(253, 600, 400, 4);
+  const bool created = CREATEFILE();
+  glue::SHOWPROGRESS(128, 600, 400, 4);
+  if (!created) return false;
+  glue::SHOWPROGRESS(253, 600, 500, 5);
+  OPENITM();
+  glue::SHOWPROGRESS(128, 600, 500, 5);
+  if (!MAPFILE.OK) return false;
+  IMPORTLINES();
+  glue::SHOWPROGRESS(253, 600, 600, 6);
+  CLOSEITM();
+  glue::SHOWPROGRESS(128, 600, 600, 6);
+  return true;
+}
+
+bool REBUILD() {
+  MAPFILE.record = &SHELF;
+  CLOSEITM();
+  std::vector<std::string> live;
+  if (!glue::READDATAFILE(MAPFILE, live)) return TESTNEW();  // the text is all there is
+  if (glue::REBUILDFROMDATA(MAPFILE) < 0) return false;
+  isam::BTOpenFileBlock(PE, isam::IsamFileBlockName(kFileName));
+  if (!isam::IsamOK) {
+    PE = nullptr;
+    return false;
+  }
+  return SHELVES1();  // refresh the exchange file; closes the map file
+}
+
+void ResetForTest() {
+  SHELF = MAPDEF();
+  glue::ResetState(MAPFILE);
+  MAPFILE.record = &SHELF;
+}
+
+}  // namespace editmap

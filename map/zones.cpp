@@ -1,0 +1,107 @@
+// Zones: the table read from data\zonedef.txt and the globals of one zone.
+#include "map/zones.h"
+
+#include "screen/primitives.h"
+#include "shell/textfile.h"
+
+namespace zones {
+
+std::array<std::array<double, kFields + 1>, kMaxZone + 1> SHELFVAR{};
+std::int32_t NUMOFZONES = 0;
+std::int32_t ZONE = 0;
+
+double ZOOM = 0;
+std::int32_t OFFSETX = 0, OFFSETY = 0;
+double ZONEHIGHLIMITY = 0, ZONEHIGHLIMITX = 0, ZONELOWLIMITY = 0, ZONELOWLIMITX = 0;
+std::int16_t OFFSETX_CIRCLES = 0, OFFSETY_CIRCLES = 0, TARGETMINY = 0, X_OFFSETX = 0,
+             X_OFFSETY = 0, TARGETMINX = 0, TARGETMAXY = 0, TARGETMAXX = 0, LABELOFFSETX = 0,
+             LABELOFFSETY = 0;
+
+namespace {
+
+const std::array<double, kFields + 1>& ZoneRow(int z) {
+  static const std::array<double, kFields + 1> kZeros{};
+  return (z >= 0 && z <= kMaxZone) ? SHELFVAR[static_cast<std::size_t>(z)] : kZeros;
+}
+
+std::int32_t Whole(double r) {
+  std::int32_t n = 0;
+  screen::REALTOINTEGER(n, r);
+  return n;
+}
+
+std::int16_t Short(double r) {
+  std::int16_t n = 0;
+  screen::REALTOSINTEGER(n, r);
+  return n;
+}
+
+}  // namespace
+
+std::array<double, kFields + 1> ParseZoneLine(std::string_view line) {
+  std::array<double, kFields + 1> row{};
+  kiosk::Str255 rest(line);
+  for (int i = 1; i <= kFields; ++i) {
+    kiosk::Str255 head = rest;
+    screen::SPLIT(head, rest);
+    screen::STRINGTOREAL(head.view(), row[static_cast<std::size_t>(i)]);
+  }
+  row[0] = 0;
+  return row;
+}
+
+void LOADZONES() {
+  langs::TextFile in;
+  if (!in.Open("data\\zonedef.txt")) return;
+  double n = 0;
+  screen::STRINGTOREAL(in.ReadLine().view(), n);
+  NUMOFZONES = Whole(n);
+  for (std::int32_t z = 0; z <= NUMOFZONES; ++z) {
+    kiosk::Str255 line = in.ReadLine();
+    if (z > kMaxZone) break;  // the table ends at zone 50; the rest is ignored
+    SHELFVAR[static_cast<std::size_t>(z)] = ParseZoneLine(line.view());
+  }
+  const auto& row = ZoneRow(ZONE);
+  ZOOM = row[2];
+  OFFSETX = Whole(row[3]);
+  OFFSETY = Whole(row[4]);
+}
+
+void CONVZONE() {
+  const auto& f = ZoneRow(ZONE);
+  ZOOM = f[2];
+  OFFSETX = Whole(f[3]);
+  OFFSETY = Whole(f[4]);
+  ZONEHIGHLIMITY = f[5];
+  ZONEHIGHLIMITX = f[6];
+  ZONELOWLIMITY = f[7];
+  ZONELOWLIMITX = f[8];
+  OFFSETX_CIRCLES = Short(f[9]);
+  OFFSETY_CIRCLES = Short(f[10]);
+  TARGETMINY = Short(f[11]);
+  X_OFFSETX = Short(f[12]);
+  X_OFFSETY = Short(f[13]);
+  TARGETMINX = Short(f[14]);
+  TARGETMAXY = Short(f[15]);
+  TARGETMAXX = Short(f[16]);
+  LABELOFFSETX = Short(f[17]);
+  LABELOFFSETY = Short(f[18]);
+}
+
+bool INZONE(int z, double x, double y) {
+  const auto& f = ZoneRow(z);
+  return f[8] <= x && x <= f[6] && f[7] <= y && y <= f[5];
+}
+
+void ResetForTest() {
+  for (auto& row : SHELFVAR) row.fill(0);
+  NUMOFZONES = 0;
+  ZONE = 0;
+  ZOOM = 0;
+  OFFSETX = OFFSETY = 0;
+  ZONEHIGHLIMITY = ZONEHIGHLIMITX = ZONELOWLIMITY = ZONELOWLIMITX = 0;
+  OFFSETX_CIRCLES = OFFSETY_CIRCLES = TARGETMINY = X_OFFSETX = X_OFFSETY = 0;
+  TARGETMINX = TARGETMAXY = TARGETMAXX = LABELOFFSETX = LABELOFFSETY = 0;
+}
+
+}  // namespace zones

@@ -1,0 +1,92 @@
+// A scratch working folder with a data\ folder, virtual time and the store,
+// the product and map modules reset around each test.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/hostpath.h"
+#include "editors/prodfile.h"
+#include "isam/glue.h"
+#include "isam/isam.h"
+#include "map/mapfile.h"
+#include "map/zones.h"
+
+namespace catalogue_test {
+
+class CatalogueTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char tmpl[] = "/tmp/catalogue-test-XXXXXX";
+    dir_ = mkdtemp(tmpl);
+    std::filesystem::create_directories(dir_ + "/data");
+    kiosk::SetWorkFolder(dir_);
+    kiosk::clock::UseVirtualTime(true);
+    isam::ResetForTest();
+    editprod::ResetForTest();
+    editmap::ResetForTest();
+    zones::ResetForTest();
+  }
+  void TearDown() override {
+    isam::ResetForTest();
+    editprod::ResetForTest();
+    editmap::ResetForTest();
+    kiosk::SetWorkFolder(".");
+    kiosk::clock::Reset();
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  std::string Path(const std::string& rel) const { return dir_ + "/" + rel; }
+  void WriteFile(const std::string& rel, const std::string& text) const {
+    std::ofstream(Path(rel), std::ios::binary) << text;
+  }
+  std::string ReadFile(const std::string& rel) const {
+    std::ifstream in(Path(rel), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  std::string dir_;
+};
+
+// Every index entry points at a live record and every live record has
+// exactly one entry in every index.
+inline ::testing::AssertionResult Consistent(glue::Catalogue& c) {
+  std::set<std::int32_t> live;
+  std::vector<char> buf(static_cast<std::size_t>(c.recLen));
+  for (std::int32_t r = 1; r <= isam::BTFileLen(c.fb); ++r) {
+    isam::BTGetRec(c.fb, r, buf.data());
+    std::int32_t del = 0;
+    std::memcpy(&del, buf.data(), 4);
+    if (isam::IsamOK && del == 0) live.insert(r);
+  }
+  if (static_cast<std::int32_t>(live.size()) != isam::BTUsedRecs(c.fb)) {
+    return ::testing::AssertionFailure() << "used count " << isam::BTUsedRecs(c.fb) << " but "
+                                         << live.size() << " live records";
+  }
+  for (int k = 1; k <= static_cast<int>(c.keys.size()); ++k) {
+    std::multiset<std::int32_t> refs;
+    isam::BTClearKey(c.fb, k);
+    for (;;) {
+      std::int32_t ref = 0;
+      isam::IsamKeyStr key;
+      isam::BTNextKey(c.fb, k, ref, key);
+      if (!isam::IsamOK) break;
+      refs.insert(ref);
+    }
+    if (std::set<std::int32_t>(refs.begin(), refs.end()) != live || refs.size() != live.size()) {
+      return ::testing::AssertionFailure() << "index " << k << " holds " << refs.size()
+                                           << " entries for " << live.size() << " live records";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+}  // namespace catalogue_test
