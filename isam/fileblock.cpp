@@ -163,9 +163,13 @@ void BTCreateFileBlock(const IsamFileBlockName& FName, std::int32_t DatSLen,
   // Every check runs; the last failing one's number stands.
   std::int32_t err = 0;
   if (DatSLen < MinRecLen) err = 10020;
-  if (NumberOfKeys < 0 || NumberOfKeys > MaxNrOfKeys) err = 10050;
-  for (int k = 1; k <= std::clamp(NumberOfKeys, 0, MaxNrOfKeys); ++k)
-    if (IID[k].KeyL < 1 || IID[k].KeyL > MaxKeyLen) err = 10055;
+  if (NumberOfKeys < 0 || NumberOfKeys > MaxNrOfKeys) {
+    err = 10050;
+  } else {
+    // Checked before anything is created, so a refused key leaves no files.
+    for (int k = 1; k <= NumberOfKeys; ++k)
+      if (IID[k].KeyL < 1 || IID[k].KeyL > MaxKeyLen) err = 10055;
+  }
   IsamFileBlock* ifb = new (std::nothrow) IsamFileBlock;
   if (ifb == nullptr) err = 10090;
   if (err != 0) {

@@ -1,0 +1,146 @@
+// Records and the deleted-record chain.
+#include "isam_fixture.h"
+
+using namespace isam;
+using isam_test::Rec;
+using isam_test::StoreTest;
+
+namespace {
+
+class RecordsTest : public StoreTest {};
+
+TEST_F(RecordsTest, FirstRecordGrowsTheFileByOneSlot) {
+  IsamFileBlockPtr fb = CreateOpen(50, {});
+  EXPECT_EQ(BTUsedRecs(fb), 0);
+  std::int32_t ref = 0;
+  auto r = Rec(50, "first");
+  BTAddRec(fb, ref, r.data());
+  ASSERT_TRUE(IsamOK);
+  EXPECT_EQ(ref, 1);
+  EXPECT_EQ(Bytes("data/t.DAT").size(), 100u);
+  std::vector<unsigned char> back(50);
+  BTGetRec(fb, 1, back.data());
+  EXPECT_TRUE(IsamOK);
+  EXPECT_EQ(back, r);
+  auto r2 = Rec(50, "changed");
+  BTPutRec(fb, 1, r2.data());
+  BTGetRec(fb, 1, back.data());
+  EXPECT_EQ(back, r2);
+  // Beyond the end: a short read.
+  BTGetRec(fb, 2, back.data());
+  EXPECT_EQ(IsamError, 10070);
+}
+
+TEST_F(RecordsTest, DeletedChainIsAStack) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  for (int i = 1; i <= 5; ++i) {
+    std::int32_t ref = 0;
+    auto r = Rec(30, std::to_string(i));
+    BTAddRec(fb, ref, r.data());
+    ASSERT_EQ(ref, i);
+  }
+  BTDeleteRec(fb, 5);
+  BTDeleteRec(fb, 3);
+  EXPECT_EQ(BTUsedRecs(fb), 3);
+  EXPECT_EQ(BTFileLen(fb), 5);
+  std::vector<unsigned char> back(30);
+  BTGetRec(fb, 3, back.data());
+  EXPECT_EQ(I32(back, 0), 5);  // the chain link is what a deleted record shows
+  EXPECT_EQ(back[4], '3');     // the rest stays
+  auto dat = Bytes("data/t.DAT");
+  EXPECT_EQ(I32(dat, 5 * 30), -1);
+
+  BTCloseFileBlock(fb);
+  dat = Bytes("data/t.DAT");
+  EXPECT_EQ(I32(dat, 0), 3);  // FirstFree
+  EXPECT_EQ(I32(dat, 4), 2);  // NumberFree
+  EXPECT_EQ(I32(dat, 8), 5);  // NumRec
+  auto rep = IsamCheckFileBlock("data\\t");
+  EXPECT_TRUE(rep.Ok()) << rep.Problems[0];
+  EXPECT_EQ(rep.LiveRecords, 3);
+
+  BTOpenFileBlock(fb, "data\\t");
+  std::int32_t got[3];
+  for (auto& g : got) {
+    auto r = Rec(30, "again");
+    BTAddRec(fb, g, r.data());
+  }
+  EXPECT_EQ(got[0], 3);
+  EXPECT_EQ(got[1], 5);
+  EXPECT_EQ(got[2], 6);
+  EXPECT_EQ(BTUsedRecs(fb), 6);
+}
+
+TEST_F(RecordsTest, RangeChecks) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  std::int32_t ref = 0;
+  auto r = Rec(30, "a");
+  BTAddRec(fb, ref, r.data());
+  BTDeleteRec(fb, 0);
+  EXPECT_EQ(IsamError, 10135);
+  BTDeleteRec(fb, 2);
+  EXPECT_EQ(IsamError, 10135);
+  BTPutRec(fb, 0, r.data());
+  EXPECT_EQ(IsamError, 10130);
+  BTPutRec(fb, -3, r.data());
+  EXPECT_EQ(IsamError, 10130);
+  EXPECT_EQ(BTUsedRecs(fb), 1);
+}
+
+TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  for (int i = 0; i < 3; ++i) {
+    std::int32_t ref = 0;
+    auto r = Rec(30, "x");
+    BTAddRec(fb, ref, r.data());
+  }
+  BTCloseFileBlock(fb);
+  // FirstFree names record 2 whose link is 0: impossible.
+  WriteBytes("data/t.DAT", 0, Le32(2));
+  WriteBytes("data/t.DAT", 4, Le32(1));
+  BTOpenFileBlock(fb, "data\\t");
+  ASSERT_TRUE(IsamOK);
+  std::int32_t ref = 77;
+  auto r = Rec(30, "y");
+  BTAddRec(fb, ref, r.data());
+  EXPECT_EQ(IsamError, 10170);
+  EXPECT_EQ(ref, 77);
+  EXPECT_EQ(BTUsedRecs(fb), 2);  // counters unchanged
+  // A head outside 1..NumRec is refused the same way.
+  BTCloseFileBlock(fb);
+  WriteBytes("data/t.DAT", 0, Le32(9));
+  BTOpenFileBlock(fb, "data\\t");
+  BTAddRec(fb, ref, r.data());
+  EXPECT_EQ(IsamError, 10170);
+  // A self-link is a valid-looking link; the walk of the checker stops.
+  BTCloseFileBlock(fb);
+  WriteBytes("data/t.DAT", 0, Le32(2));
+  WriteBytes("data/t.DAT", 60, Le32(2));
+  auto rep = IsamCheckFileBlock("data\\t");
+  EXPECT_FALSE(rep.Ok());
+}
+
+TEST_F(RecordsTest, ConversionHookSeesEveryReadAndWrite) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  // Stores text upper-cased on disk, lower-cased in memory.
+  auto hook = [](void* data, std::int32_t len, bool postRead, void* calls) {
+    ++*static_cast<int*>(calls);
+    auto* b = static_cast<unsigned char*>(data);
+    for (std::int32_t i = 4; i < len; ++i)
+      if (b[i]) b[i] = postRead ? std::tolower(b[i]) : std::toupper(b[i]);
+  };
+  int calls = 0;
+  BTSetCharConvert(fb, hook, &calls, false);
+  ASSERT_TRUE(IsamOK);
+  auto r = Rec(30, "milk");
+  std::int32_t ref = 0;
+  BTAddRec(fb, ref, r.data());
+  EXPECT_EQ(r, Rec(30, "milk"));  // the caller's record is left alone
+  EXPECT_EQ(Bytes("data/t.DAT")[30 + 4], 'M');
+  std::vector<unsigned char> back(30);
+  BTGetRec(fb, ref, back.data());
+  EXPECT_EQ(back, r);
+  EXPECT_EQ(calls, 2);
+}
+
+}  // namespace
