@@ -1,18 +1,10 @@
-// First start-up surface: the window with its standard frame, keys read until
-// Escape.
+// The kiosk program's main routine.
 #include "shell/kiosk.h"
 
-#include "screen/primitives.h"
+#include "shell/mainloop.h"
 
 namespace shell {
 
-int KioskMain() {
-  screen::INIT(3, 12);
-  screen::FRAME4();
-  while (screen::ONKEY() != 27) {
-  }
-  graph::CloseGraph();
-  return 0;
-}
+int KioskMain() { return MAINROUTINE(); }
 
 }  // namespace shell

@@ -1,0 +1,56 @@
+// The staff side's small menus: language and utilities.
+#include "screen/primitives.h"
+#include "screen/writescreen.h"
+#include "shell/langs.h"
+
+namespace langs {
+
+void (*EditConfigHook)() = nullptr;
+bool (*GetPasswordHook)(std::int32_t) = nullptr;
+void (*EditZonesHook)(std::int32_t) = nullptr;
+
+namespace {
+
+// Shows menu n with its key letters from "seln" line n and returns the
+// position letter of the choice.
+char AskMenu(std::int32_t n) {
+  GETEXACT("seln", n);
+  Str255 keys = screen::TEMP;
+  char choice = '\0';
+  SELECTT2(0, "", n, keys, choice, 88, 253, 1);
+  CVT1(keys.view(), choice);
+  return choice;
+}
+
+}  // namespace
+
+void LANG1() {
+  if (AskMenu(49) != 'B') return;
+  char c = AskMenu(47);
+  if (c >= 'A' && c <= 'E') screen::LANGUAGE2 = c - 'A' + 1;
+}
+
+void UTILITIES() {
+  screen::FRAME4();
+  writescreen::GET_DATA("util1");
+  char c = AskMenu(44);
+  if (screen::VALANS == 27 || screen::VALANS == 140) return;
+  if (c == 'A') {
+    if (EditConfigHook) EditConfigHook();
+  } else if (c == 'B') {
+    if (!GetPasswordHook || !EditZonesHook) return;
+    WRITEASTRING(253, 400, screen::MAXY - 100, 4, 30, 10);
+    if (GetPasswordHook(1)) EditZonesHook(0);
+  }
+}
+
+void ResetForTest() {
+  A = 0;
+  IOSTATUS = 0;
+  F.Close();
+  EditConfigHook = nullptr;
+  GetPasswordHook = nullptr;
+  EditZonesHook = nullptr;
+}
+
+}  // namespace langs

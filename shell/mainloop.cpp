@@ -1,0 +1,163 @@
+#include "shell/mainloop.h"
+
+#include <string>
+
+#include "graph/graph.h"
+#include "graph/keyboard.h"
+#include "screen/primitives.h"
+#include "screen/writescreen.h"
+#include "shell/cfgfiles.h"
+#include "shell/langs.h"
+
+namespace shell {
+
+char CHM = '\0';
+Str255 TEMP1;
+Str255 STORENAME, STORESTREET, STORECITY, STORESTATE;
+
+void (*StoreDirHook)() = nullptr;
+void (*EditShelvesHook)() = nullptr;
+void (*EditProdHook)() = nullptr;
+void (*EditNotHook)() = nullptr;
+void (*GuideHook)() = nullptr;
+
+namespace {
+
+constexpr std::int32_t kStartMenu = 57;
+constexpr std::int32_t kStaffMenu = 22;
+
+bool LeaveKey() { return screen::VALANS == 27 || screen::VALANS == 140; }
+
+void Run(void (*hook)()) {
+  if (hook) hook();
+}
+
+// Shows menu n with its key letters from "seln" line n; CHM gets the
+// position letter of the choice.
+void ShowMenu(std::int32_t n) {
+  langs::GETEXACT("seln", n);
+  TEMP1 = screen::TEMP;
+  langs::SELECTT2(0, "", n, TEMP1, CHM, 88, 253, 1);
+  langs::CVT1(TEMP1.view(), CHM);
+}
+
+}  // namespace
+
+void STARTUP() {
+  cfgfiles::TEST_FLAG = 1;
+  screen::INIT(3, 12);
+  cfgfiles::LANG = 1;  // the kiosk always starts in language 1
+  cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);
+  STORENAME = screen::NAMEADDR[1];
+  STORECITY = screen::NAMEADDR[2];
+  STORESTREET = screen::NAMEADDR[3];
+  STORESTATE = screen::NAMEADDR[4];
+  screen::LANGUAGE2 = cfgfiles::LANG;
+  graph::SetBkColor(screen::ColorValue(graph::kBlack));
+}
+
+void STARTSCREEN() {
+  // After a language change the chosen language reaches LANG only with the
+  // first text of the form, so the start screen is drawn once more. The
+  // second drawing is always in the language then in force, so two do.
+  for (int drawn = 0; drawn < 2; ++drawn) {
+    screen::LANG_FLAG = cfgfiles::LANG;
+    screen::FRAME4();
+    writescreen::GET_DATA("copyr");
+    if (screen::LANG_FLAG == screen::LANGUAGE2 || cfgfiles::TEST_FLAG == 0) break;
+  }
+  for (;;) {
+    CHM = '\0';
+    ShowMenu(kStartMenu);
+    if (LeaveKey()) CHM = 'B';
+    if (CHM == 'A') {
+      Run(StoreDirHook);
+      CHM = 'X';
+      return;
+    }
+    if (CHM == 'B') {
+      CHM = 'X';
+      return;
+    }
+    // Any other end of the menu (a third letter, Alt+M, F1-F8): ask again.
+  }
+}
+
+void HEADER1() {
+  langs::GETFILES("Vell!6");
+  std::int32_t half = screen::MAXX / 2;
+  screen::LOADBMP(half - 150, 90, "fixtures\\demo_logo.bmp");
+  screen::FNT0(51, half + 10, 295, 1, 0, 0, 30, 51, 0, "b", "Vell!");
+  screen::FNT0(51, half + 30, 325, 4, 0, 0, 20, 51, 0, "b", "for");
+  langs::FNTTEXT(screen::PASS1[1].view(), STORENAME.view());
+  Str255 address = STORESTREET;
+  address += ", ";
+  address += STORECITY;
+  address += ", ";
+  address += STORESTATE;
+  langs::FNTTEXT(screen::PASS1[2].view(), address.view());
+}
+
+char STAFFMENU() {
+  screen::FRAME4();
+  HEADER1();
+  writescreen::GET_DATA("menu");
+  CHM = 'Z';
+  screen::VALANS = 0;
+  ShowMenu(kStaffMenu);
+  if (LeaveKey()) CHM = 'Q';
+  if (screen::VALANS == 178) {
+    langs::LANG1();
+    screen::LANG_FLAG = 0;
+    return 'L';
+  }
+  switch (CHM) {
+    case 'A': Run(EditShelvesHook); break;
+    case 'B': Run(EditProdHook); break;
+    case 'C': Run(EditNotHook); break;
+    case 'D': langs::UTILITIES(); break;
+    case 'E': Run(GuideHook); break;
+    case 'F':
+      graph::Delay(100);
+      Run(StoreDirHook);
+      CHM = 'X';
+      return CHM;  // the search leaves EDITOR_FLAG as it set it
+    case 'Q': return CHM;
+    default: return 'X';  // nothing chosen: the staff menu again
+  }
+  screen::EDITOR_FLAG = 0;
+  CHM = 'X';
+  return CHM;
+}
+
+void QUIT() {
+  CHM = '\0';
+  screen::FRAME4();
+  graph::CloseGraph();
+  graph::Delay(100);
+}
+
+int MAINROUTINE() {
+  STARTUP();
+  for (;;) {
+    STARTSCREEN();
+    char next;
+    do next = STAFFMENU();
+    while (next == 'X');
+    if (next == 'Q') break;
+  }
+  QUIT();
+  return 0;
+}
+
+void ResetForTest() {
+  CHM = '\0';
+  TEMP1.clear();
+  STORENAME.clear();
+  STORESTREET.clear();
+  STORECITY.clear();
+  STORESTATE.clear();
+  StoreDirHook = EditShelvesHook = EditProdHook = EditNotHook = GuideHook = nullptr;
+}
+
+}  // namespace shell
