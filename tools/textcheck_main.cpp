@@ -2,6 +2,7 @@
 // prints one line per problem. Exit 0 when all is well, 1 otherwise.
 #include <cstdio>
 
+#include "common/cp1252.h"
 #include "tools/textcheck.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   auto problems = textcheck::CheckInstallation(argv[1]);
-  for (const auto& p : problems) std::printf("%s\n", p.c_str());
+  for (const auto& p : problems) std::printf("%s\n", kiosk::Cp1252ToUtf8(p).c_str());  // texts are quoted as found
   return problems.empty() ? 0 : 1;
 }
