@@ -97,7 +97,10 @@ void DRAWBOXG(std::int32_t angle, std::int32_t colour, std::int32_t lineStyle, d
           p[4] = {Whole(p[3].x - d), Whole(p[3].y + d)};
           break;
       }
-      if (width == 0 || depth == 0) p[3] = p[4] = p[2];  // a line
+      // No depth: the box collapses to the line from the anchor to P2. With
+      // no width P2 is the anchor itself, so the corners above already make
+      // the line along the depth; collapsing onto P2 would leave one point.
+      if (depth == 0) p[3] = p[4] = p[2];
     }
     p[5] = p[1];
     // The map's offsets are applied a second time here, on top of the anchor;

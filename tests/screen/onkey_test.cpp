@@ -1,0 +1,33 @@
+#include "tests/screen/primitives_fixture.h"
+
+using namespace screen;
+using namespace primitives_test;
+
+TEST_F(PrimitivesTest, KeysFoldIntoOneCode) {
+  graph::PushChar('a');
+  EXPECT_EQ(ONKEY(), 'a');
+  EXPECT_EQ(CH, 'a');
+  EXPECT_EQ(ANS, "a");
+  EXPECT_EQ(VALANS, 97);
+
+  graph::PushCode(72);  // up
+  EXPECT_EQ(static_cast<unsigned char>(ONKEY()), 200);
+  EXPECT_EQ(VALANS, 200);
+  EXPECT_EQ(ANS.size(), 1u);
+  EXPECT_EQ(static_cast<unsigned char>(ANS[0]), 200);
+
+  graph::PushCode(12);  // Pause
+  ONKEY();
+  EXPECT_EQ(VALANS, 140);
+  graph::PushCode(59);  // F1
+  ONKEY();
+  EXPECT_EQ(VALANS, 187);
+  graph::PushChar(27);
+  ONKEY();
+  EXPECT_EQ(VALANS, 27);
+  // Code 128 folds to 0 and is passed over.
+  graph::PushCode(128);
+  graph::PushChar(13);
+  EXPECT_EQ(ONKEY(), 13);
+  EXPECT_FALSE(graph::KeyPressed());
+}
