@@ -95,6 +95,7 @@ OpenedWindow OpenBackend(int mode, const std::string& title) {
   w.screenHeight = g_headlessHeight;
   w.geometry = ComputeWindowGeometry(mode, w.screenWidth, w.screenHeight);
   w.result = w.geometry.result;
+  if (w.result == 0) ResetKeyQueue();  // as a new window's queue starts empty
   return w;
 }
 

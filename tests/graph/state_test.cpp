@@ -1,6 +1,8 @@
 // Opening the window, result codes, drawing state rules.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "graph/graph.h"
 #include "headless_screen.h"
 
@@ -73,6 +75,29 @@ TEST(InitGraph, DriversModesAndSizes) {
   EXPECT_EQ(GrMode, 10);
   EXPECT_FALSE(PalExist);
   EXPECT_EQ(NamedColor[kWhite], 0xFFFFFFu);
+  ResetForTest();
+}
+
+TEST(InitGraph, NoRealDisplayIsAFailedWindow) {
+  // SDL's stand-in drivers draw nowhere; a kiosk must not run on them.
+  for (const char* driver : {"dummy", "offscreen"}) {
+    ResetForTest();
+    setenv("SDL_VIDEODRIVER", driver, 1);
+    UseWindow();
+    InitGraph(3, 12, "");
+    EXPECT_EQ(GraphResult(), grWindowFailed) << driver;
+    EXPECT_FALSE(GraphEnabled());
+    unsetenv("SDL_VIDEODRIVER");
+  }
+  ResetForTest();
+}
+
+TEST(InitGraph, NewWindowStartsWithAnEmptyQueue) {
+  ResetForTest();
+  PushChar('x');
+  UseHeadless(320, 200);
+  InitGraph(3, 12, "");
+  EXPECT_FALSE(KeyPressed());
   ResetForTest();
 }
 
