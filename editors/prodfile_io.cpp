@@ -8,6 +8,7 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "editors/rebuild.h"
 #include "editors/prodfile.h"
 #include "screen/primitives.h"
 #include "shell/textfile.h"
@@ -49,6 +50,7 @@ std::int32_t& SMAXREC = PRODFILE.SMAXREC;
 
 bool SETUP() {
   PRODFILE.record = &PRODUCT;
+  if (!glue::PROGRESS) rebuild::InstallProgressTexts();
   return glue::SETUP(PRODFILE);
 }
 

@@ -6,6 +6,7 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "editors/rebuild.h"
 #include "map/mapfile.h"
 #include "shell/textfile.h"
 
@@ -35,6 +36,7 @@ std::int32_t& SMAXREC = MAPFILE.SMAXREC;
 
 void SETUPM() {
   MAPFILE.record = &SHELF;
+  if (!glue::PROGRESS) rebuild::InstallProgressTexts();
   if (!glue::SETUP(MAPFILE)) return;  // reported; the map module goes on
   if (!MAPFILE.OK) {
     // A first start (the file was just created empty) fills it from the

@@ -1,0 +1,23 @@
+// Rebuilding a catalogue file from the file utilities or from the open
+// glue. Every index is built afresh from the records of the data file (no
+// live record is ever lost, whatever state the index is in), and then the
+// catalogue's exchange file is refreshed from the rebuilt file. When the data
+// file itself is missing, the file is made afresh from the exchange file.
+#pragma once
+
+namespace rebuild {
+
+enum class Catalogue { Products, MapElements };
+
+// The utilities entry: frame, heading 13, the staff password; only when it
+// is accepted, REBUILD_FILES2.
+bool REBUILD_FILES(Catalogue which);
+
+// The rebuild itself, without the password; starts the store when it is not
+// running and ends it again afterwards. True when the file was rebuilt.
+bool REBUILD_FILES2(Catalogue which);
+
+// Routes the glue's progress texts to the "writea" lines on the screen.
+void InstallProgressTexts();
+
+}  // namespace rebuild

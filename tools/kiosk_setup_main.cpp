@@ -1,0 +1,117 @@
+// kiosk-setup WORKDIR [INSTALLDIR]: makes a kiosk working folder.
+//
+// Copies the default installation (language texts, configuration, pictures,
+// exchange files) into WORKDIR without replacing anything already there, then
+// builds the product, map element and not-found fileblocks that do not exist
+// yet, filling the first two from data\prodlist.txt and data\Shelves.txt
+// with the kiosk's own import. Running it again on a working folder changes
+// nothing.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "common/clock.h"
+#include "common/hostpath.h"
+#include "editors/prodfile.h"
+#include "isam/glue.h"
+#include "isam/isam.h"
+#include "map/mapfile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path DefaultInstall(const char* argv0) {
+  if (const char* src = std::getenv("KIOSK_SOURCE_DIR")) return fs::path(src) / "install";
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) exe = fs::absolute(argv0, ec);
+  for (fs::path dir = exe.parent_path(); !dir.empty(); dir = dir.parent_path()) {
+    if (fs::is_directory(dir / "install" / "lang", ec)) return dir / "install";
+    if (dir == dir.parent_path()) break;
+  }
+  return "install";
+}
+
+// Copies every file of from into to that to does not have yet.
+bool CopyMissing(const fs::path& from, const fs::path& to, int& copied) {
+  std::error_code ec;
+  fs::create_directories(to, ec);
+  if (ec) return false;
+  for (auto it = fs::recursive_directory_iterator(from, ec); !ec && it != fs::end(it);
+       it.increment(ec)) {
+    const fs::path target = to / fs::relative(it->path(), from);
+    if (it->is_directory()) {
+      fs::create_directories(target, ec);
+    } else if (!fs::exists(target)) {
+      fs::copy_file(it->path(), target, ec);
+      if (!ec) ++copied;
+    }
+    if (ec) {
+      std::fprintf(stderr, "kiosk-setup: %s: %s\n", target.c_str(), ec.message().c_str());
+      return false;
+    }
+  }
+  return !ec;
+}
+
+bool Exists(const char* systemName) { return fs::exists(kiosk::HostPath(systemName)); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fprintf(stderr, "usage: kiosk-setup WORKDIR [INSTALLDIR]\n");
+    return 2;
+  }
+  const fs::path work = argv[1];
+  const fs::path install = argc == 3 ? fs::path(argv[2]) : DefaultInstall(argv[0]);
+  std::error_code ec;
+  if (!fs::is_directory(install / "data", ec)) {
+    std::fprintf(stderr, "kiosk-setup: no installation at %s\n", install.c_str());
+    return 1;
+  }
+  int copied = 0;
+  if (!CopyMissing(install, work, copied)) return 1;
+  std::printf("%d files copied from %s\n", copied, install.c_str());
+
+  kiosk::SetWorkFolder(work.string());
+  kiosk::clock::UseVirtualTime(true);  // nobody watches the waits of an import
+  int status = 0;
+
+  if (!Exists("data\\products.DAT")) {
+    if (editprod::SETUP()) {
+      if (!editprod::PRODFILE.OK) editprod::OPENITP();
+      const int added = editprod::PRODFILE.OK ? editprod::ECPT1() : 0;
+      if (!editprod::PRODFILE.OK) status = 1;
+      editprod::RELEASE();
+      std::printf("product file: %d products imported\n", added);
+    } else {
+      status = 1;
+    }
+  }
+  if (!Exists("data\\Shelve.DAT")) {
+    editmap::SETUPM();  // a first start fills the new file from data\Shelves.txt
+    std::printf("map element file: %d elements\n", editmap::SMAXREC);
+    if (!editmap::MAPFILE.OK) status = 1;
+    editmap::RELEASEM();
+  }
+  if (!Exists("data\\NotFound.DAT")) {
+    glue::Catalogue log;
+    log.name = "data\\NotFound";
+    log.recLen = 816;
+    log.keys = {{110, false}};
+    log.pages = 32;
+    isam::BTInitIsam(isam::NoNet, log.pages);
+    const bool made = isam::IsamOK && glue::CREATEFILE(log);
+    isam::BTExitIsam();
+    std::printf("not-found log: %s\n", made ? "created empty" : "could not be created");
+    if (!made) status = 1;
+  }
+  if (status != 0) std::fprintf(stderr, "kiosk-setup: the fileblocks could not all be built\n");
+  return status;
+}

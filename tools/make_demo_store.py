@@ -1,0 +1,755 @@
+#!/usr/bin/env python3
+"""Generates the demo store shipped with the default installation.
+
+Writes install/data/prodlist.txt (products), install/data/Shelves.txt (map
+elements) and install/data/zonedef.txt (zones) in Windows-1252 with CRLF line
+ends, the form the kiosk's own import reads. The store: a two-floor
+supermarket, 540 x 280 map units, the entrance and the kiosk (150, 300) on
+the ground floor (floor 1), non-food upstairs (floor 2).
+
+Usage: tools/make_demo_store.py [INSTALL_DIR]   (default: install/ beside tools/)
+"""
+import os
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "install")
+
+KIOSK = (150, 300, 1)
+
+FLOOR_TEXT = {
+    1: ("Ground floor - Rez-de-chaussée", "Piano terra - Planta baja - Rés-do-chão"),
+    2: ("First floor - Premier étage", "Primo piano - Primera planta - Primeiro andar"),
+}
+AISLE_WORD = ("Aisle", "Rayon", "Corsia", "Pasillo", "Corredor")
+
+# Gondola x positions (west edge); each gondola is two 4-unit faces, A (west)
+# and B (east), running from y 110 to y 250. Floor 1 has G1..G8, floor 2
+# G9..G16 at the same places.
+GX = [170, 215, 260, 305, 350, 395, 440, 485]
+G_TOP, G_BOTTOM = 110, 250
+
+# ---------------------------------------------------------------------------
+# Departments: code, floor, names (en, fr, it, es, pt), where, see-also, colour,
+# shelves (ids; gondola faces "G<n>-A"/"G<n>-B" or counters defined below),
+# exclusion code, products ("en|fr|it|es|pt|variant,variant").
+# ---------------------------------------------------------------------------
+DEPTS = [
+ dict(code="Fruit & Veg", floor=1, aisle=None, colour=140,
+      names=("Fruit & vegetables", "Fruits et légumes", "Frutta e verdura", "Frutas y verduras", "Frutas e legumes"),
+      where="Left of the entrance", see="Fresh herbs and salads: Fruit & veg",
+      shelves=["FV-01", "FV-02", "FV-03", "FV-04", "FV-05", "FV-06"],
+      items="""apples|pommes|mele|manzanas|macas|Gala,Granny Smith,Braeburn,Pink Lady
+bananas|bananes|banane|platanos|bananas|loose,Fairtrade bunch,organic
+oranges|oranges|arance|naranjas|laranjas|navel,juicing
+lemons|citrons|limoni|limones|limoes|
+limes|citrons verts|lime|limas|limas|
+grapes|raisin|uva|uvas|uvas|green seedless,red seedless
+strawberries|fraises|fragole|fresas|morangos|
+blueberries|myrtilles|mirtilli|arandanos|mirtilos|
+pears|poires|pere|peras|peras|Conference,Williams
+pineapple|ananas|ananas|pina|ananas|
+melon|melon|melone|melon|melao|Galia,cantaloupe
+watermelon|pasteque|anguria|sandia|melancia|
+avocados|avocats|avocado|aguacates|abacates|
+tomatoes|tomates|pomodori|tomates|tomates|vine,cherry,plum
+potatoes|pommes de terre|patate|patatas|batatas|white,baking,new
+sweet potatoes|patates douces|patate dolci|boniatos|batata doce|
+onions|oignons|cipolle|cebollas|cebolas|brown,red
+spring onions|oignons verts|cipollotti|cebolletas|cebolinho|
+carrots|carottes|carote|zanahorias|cenouras|
+lettuce|laitue salade|lattuga insalata|lechuga|alface|iceberg,romaine
+cucumber|concombre|cetriolo|pepino|pepino|
+peppers|poivrons|peperoni|pimientos|pimentos|red,green,mixed
+broccoli|brocoli|broccoli|brocoli|brocolos|
+mushrooms|champignons|funghi|champinones|cogumelos|button,chestnut
+garlic|ail|aglio|ajo|alho|
+courgettes zucchini|courgettes|zucchine|calabacines|courgetes|
+spinach|epinards|spinaci|espinacas|espinafres|
+fresh herbs|herbes fraiches|erbe aromatiche|hierbas frescas|ervas aromaticas|basil,parsley,coriander,mint
+cauliflower|chou-fleur|cavolfiore|coliflor|couve-flor|
+flowers|fleurs|fiori|flores|flores|rose bouquet,tulips,potted orchid"""),
+ dict(code="Bakery", floor=1, aisle=None, colour=166,
+      names=("Bakery", "Boulangerie", "Panetteria", "Panadería", "Padaria"),
+      where="Back wall, left corner", see="Butter and jam: Dairy, Aisle 1",
+      shelves=["BK-01", "BK-02", "BK-03"],
+      items="""bread|pain|pane|pan|pao|white sliced,wholemeal sliced,sourdough,rye,seeded
+baguette|baguette|filone baguette|barra de pan|baguete|
+croissants|croissants|cornetti|cruasanes|croissants|
+bread rolls|petits pains|panini|panecillos|paezinhos|
+bagels|bagels|bagel|bagels|bagels|
+cake|gateau|torta|pastel tarta|bolo|chocolate,carrot,lemon drizzle
+muffins|muffins|muffin|magdalenas|queques|blueberry,chocolate chip
+doughnuts|beignets|ciambelle|donuts rosquillas|donuts|
+pitta bread|pain pita|pane pita|pan de pita|pao pita|
+tortilla wraps|tortillas|piadine|tortillas de trigo|tortilhas|
+birthday cake|gateau anniversaire|torta compleanno|tarta cumpleanos|bolo de aniversario|
+custard tarts|flans patissiers|pasticcini|pasteles de nata|pasteis de nata|"""),
+ dict(code="Deli", floor=1, aisle=None, colour=215,
+      names=("Deli & cheese", "Traiteur et fromages", "Gastronomia e formaggi", "Charcutería y quesos", "Charcutaria e queijos"),
+      where="Back wall, deli counter", see="Crackers: Aisle 4",
+      shelves=["DC-01", "DC-02"],
+      items="""ham|jambon|prosciutto cotto|jamon cocido|fiambre presunto|sliced,honey roast
+cured ham|jambon cru|prosciutto crudo|jamon serrano|presunto|Parma,Serrano
+salami|saucisson|salame|salchichon|salame|
+chorizo|chorizo|chorizo|chorizo|chourico|
+olives|olives|olive|aceitunas|azeitonas|green,black
+cheddar|fromage cheddar|formaggio cheddar|queso cheddar|queijo cheddar|mild,mature,extra mature,grated
+brie|brie|brie|queso brie|queijo brie|
+camembert|camembert|camembert|camembert|camembert|
+mozzarella|mozzarella|mozzarella|mozzarella|mozarela|
+parmesan|parmesan|parmigiano|parmesano|parmesao|
+feta|feta|feta|queso feta|queijo feta|
+goat cheese|fromage de chevre|formaggio di capra|queso de cabra|queijo de cabra|
+hummus|houmous|hummus|hummus|homus|
+quiche|quiche|torta salata|quiche|quiche|
+roast chicken|poulet roti|pollo arrosto|pollo asado|frango assado|"""),
+ dict(code="Meat & Fish", floor=1, aisle=None, colour=207,
+      names=("Meat & fish", "Boucherie et poissonnerie", "Macelleria e pescheria", "Carnicería y pescadería", "Talho e peixaria"),
+      where="Back wall, butcher and fish counters", see="Herbs and spices: Aisle 3",
+      shelves=["MF-01", "MF-02", "MF-03"],
+      items="""beef mince|boeuf hache|carne macinata|carne picada|carne picada|5% fat,20% fat
+steak|steak|bistecca|filete|bife|sirloin,rump,ribeye
+chicken breast|blanc de poulet|petto di pollo|pechuga de pollo|peito de frango|
+whole chicken|poulet entier|pollo intero|pollo entero|frango inteiro|
+chicken thighs|cuisses de poulet|cosce di pollo|muslos de pollo|coxas de frango|
+pork chops|cotes de porc|braciole di maiale|chuletas de cerdo|costeletas de porco|
+sausages|saucisses|salsicce|salchichas|salsichas|pork,beef,chicken
+bacon|lardons bacon|pancetta|beicon|toucinho bacon|smoked,unsmoked
+lamb|agneau|agnello|cordero|borrego|leg,chops
+turkey|dinde|tacchino|pavo|peru|
+salmon|saumon|salmone|salmon|salmao|fillets,smoked
+cod|cabillaud|merluzzo|bacalao|bacalhau|fillets,salted
+tuna steak|thon frais|tonno fresco|atun fresco|atum fresco|
+prawns shrimp|crevettes|gamberi|gambas|camaroes|
+mussels|moules|cozze|mejillones|mexilhoes|
+sardines|sardines|sardine|sardinas|sardinhas|"""),
+ dict(code="Dairy", floor=1, aisle=None, colour=201,
+      names=("Dairy & eggs", "Produits laitiers et oeufs", "Latticini e uova", "Lácteos y huevos", "Laticínios e ovos"),
+      where="Back wall, right corner chillers", see="Cereals: Aisle 1",
+      shelves=["DY-01", "DY-02", "DY-03"],
+      items="""milk|lait|latte|leche|leite|whole,semi-skimmed,skimmed,lactose-free
+oat drink|boisson avoine|bevanda avena|bebida avena|bebida aveia|
+soya drink|boisson soja|bevanda soia|bebida soja|bebida soja|
+butter|beurre|burro|mantequilla|manteiga|salted,unsalted
+margarine spread|margarine|margarina|margarina|margarina|
+yoghurt|yaourt|yogurt|yogur|iogurte|natural,Greek,strawberry,vanilla
+cream|creme|panna|nata|natas|single,double,whipping
+sour cream|creme aigre|panna acida|nata agria|natas azedas|
+eggs|oeufs|uova|huevos|ovos|free range 6,free range 12,organic 6
+cottage cheese|fromage blanc|fiocchi di latte|requeson|queijo fresco|
+custard|creme anglaise|crema pasticcera|natillas|creme de ovos|
+fresh orange juice|jus orange frais|spremuta arancia|zumo naranja|sumo laranja|"""),
+ dict(code="Frozen", floor=1, aisle=None, colour=134,
+      names=("Frozen food", "Surgelés", "Surgelati", "Congelados", "Congelados"),
+      where="Right wall and island freezers", see="Ice cubes: Frozen, island freezers",
+      shelves=["FZ-01", "FZ-02", "FZ-03"],
+      items="""frozen peas|petits pois surgeles|piselli surgelati|guisantes congelados|ervilhas congeladas|
+frozen pizza|pizza surgelee|pizza surgelata|pizza congelada|pizza congelada|margherita,pepperoni,four cheese
+ice cream|glace|gelato|helado|gelado|vanilla,chocolate,strawberry
+ice lollies|batonnets glaces|ghiaccioli|polos helados|gelados de pau|
+oven chips fries|frites surgelees|patatine fritte|patatas fritas congeladas|batatas fritas|
+fish fingers|batonnets de poisson|bastoncini di pesce|palitos de pescado|douradinhos|
+frozen vegetables|legumes surgeles|verdure surgelate|verduras congeladas|legumes congelados|mixed,sweetcorn,spinach
+frozen berries|fruits rouges surgeles|frutti di bosco|frutos rojos|frutos vermelhos|
+ice cubes|glacons|cubetti di ghiaccio|cubitos de hielo|cubos de gelo|
+frozen prawns|crevettes surgelees|gamberi surgelati|gambas congeladas|camarao congelado|
+frozen ready meal|plat cuisine surgele|piatto pronto surgelato|plato congelado|refeicao congelada|lasagne,curry"""),
+ dict(code="Breakfast", floor=1, aisle=1, colour=100,
+      names=("Breakfast & hot drinks", "Petit-déjeuner et boissons chaudes", "Colazione e bevande calde", "Desayuno y bebidas calientes", "Pequeno-almoço e bebidas quentes"),
+      where="", see="Milk and yoghurt: Dairy, back wall",
+      shelves=["G1-B", "G2-A"],
+      items="""cereal|cereales|cereali|cereales|cereais|cornflakes,muesli,granola,porridge oats,chocolate
+jam|confiture|marmellata|mermelada|compota|strawberry,apricot,raspberry
+honey|miel|miele|miel|mel|
+chocolate spread|pate a tartiner|crema spalmabile|crema de cacao|creme de chocolate|
+peanut butter|beurre de cacahuete|burro di arachidi|crema de cacahuete|manteiga de amendoim|
+marmalade|marmelade orange|marmellata arance|mermelada naranja|doce de laranja|
+tea|the|te|te|cha|black,Earl Grey,green,herbal,camomile,peppermint
+coffee|cafe|caffe|cafe|cafe|ground,beans,instant,decaf,capsules
+hot chocolate|chocolat chaud|cioccolata calda|chocolate caliente|chocolate quente|
+sugar|sucre|zucchero|azucar|acucar|white,brown
+sweetener|edulcorant|dolcificante|edulcorante|adocante|"""),
+ dict(code="Pasta & Rice", floor=1, aisle=2, colour=45,
+      names=("Pasta, rice & world foods", "Pâtes, riz et cuisine du monde", "Pasta, riso e cucina etnica", "Pasta, arroz y cocina del mundo", "Massas, arroz e cozinha do mundo"),
+      where="", see="Parmesan: Deli counter",
+      shelves=["G2-B", "G3-A"],
+      items="""pasta|pates|pasta|pasta|massa|spaghetti,penne,fusilli,lasagne sheets,tagliatelle
+rice|riz|riso|arroz|arroz|long grain,basmati,risotto,paella,microwave
+noodles|nouilles|spaghetti cinesi|fideos|massa chinesa|egg,rice
+couscous|couscous|cuscus|cuscus|cuscuz|
+pasta sauce|sauce tomate|sugo|salsa de tomate|molho de tomate|tomato and basil,bolognese,pesto
+soy sauce|sauce soja|salsa di soia|salsa de soja|molho de soja|
+curry paste|pate de curry|pasta di curry|pasta de curry|pasta de caril|
+coconut milk|lait de coco|latte di cocco|leche de coco|leite de coco|
+taco shells|tortillas mexicaines|tortillas messicane|tacos|tacos|
+lentils|lentilles|lenticchie|lentejas|lentilhas|
+chickpeas|pois chiches|ceci|garbanzos|grao-de-bico|
+quinoa|quinoa|quinoa|quinoa|quinoa|"""),
+ dict(code="Tins & Baking", floor=1, aisle=3, colour=227,
+      names=("Tins, oils & baking", "Conserves, huiles et pâtisserie", "Scatolame, oli e dolci", "Conservas, aceites y repostería", "Conservas, óleos e pastelaria"),
+      where="", see="Fresh tomatoes: Fruit & veg",
+      shelves=["G3-B", "G4-A"],
+      items="""baked beans|haricots a la tomate|fagioli al pomodoro|alubias con tomate|feijao com tomate|
+chopped tomatoes|tomates concassees|polpa di pomodoro|tomate triturado|tomate pelado|
+tinned tuna|thon en boite|tonno in scatola|atun en lata|atum em lata|in oil,in brine
+sweetcorn|mais|mais|maiz|milho|
+soup|soupe|zuppa|sopa|sopa|tomato,chicken,vegetable,mushroom
+olive oil|huile olive|olio oliva|aceite de oliva|azeite|extra virgin,light
+sunflower oil|huile tournesol|olio di semi|aceite de girasol|oleo de girassol|
+vinegar|vinaigre|aceto|vinagre|vinagre|wine,balsamic
+salt|sel|sale|sal|sal|
+stock cubes|bouillon cubes|dado brodo|pastillas caldo|caldos|chicken,vegetable,beef
+black pepper|poivre|pepe|pimienta|pimenta|
+spices|epices|spezie|especias|especiarias|paprika,cumin,cinnamon,oregano
+flour|farine|farina|harina|farinha|plain,self-raising,bread
+yeast baking powder|levure|lievito|levadura|fermento|
+ketchup|ketchup|ketchup|ketchup|ketchup|
+mayonnaise|mayonnaise|maionese|mayonesa|maionese|
+mustard|moutarde|senape|mostaza|mostarda|"""),
+ dict(code="Snacks", floor=1, aisle=4, colour=34,
+      names=("Biscuits, snacks & sweets", "Biscuits, snacks et confiserie", "Biscotti, snack e dolciumi", "Galletas, aperitivos y dulces", "Bolachas, snacks e doces"),
+      where="", see="Soft drinks: Aisle 5",
+      shelves=["G4-B", "G5-A"],
+      items="""biscuits cookies|biscuits|biscotti|galletas|bolachas|digestive,chocolate,shortbread,cookies
+crackers|crackers|cracker|galletas saladas|bolachas de agua e sal|
+crisps chips|chips|patatine|patatas fritas|batatas fritas|ready salted,salt and vinegar,cheese and onion
+popcorn|pop-corn|popcorn|palomitas|pipocas|
+nuts|noix cacahuetes|frutta secca|frutos secos|frutos secos|salted peanuts,cashews,almonds,pistachios
+chocolate|chocolat|cioccolato|chocolate|chocolate|milk,dark,white
+sweets candy|bonbons|caramelle|caramelos|rebucados|
+chewing gum|chewing-gum|gomme da masticare|chicle|pastilhas elasticas|
+cereal bars|barres de cereales|barrette ai cereali|barritas de cereales|barras de cereais|
+rice cakes|galettes de riz|gallette di riso|tortitas de arroz|bolachas de arroz|"""),
+ dict(code="Soft Drinks", floor=1, aisle=5, colour=87,
+      names=("Soft drinks & water", "Boissons et eaux", "Bibite e acqua", "Refrescos y agua", "Refrigerantes e água"),
+      where="", see="Ice cubes: Frozen food",
+      shelves=["G5-B", "G6-A"],
+      items="""water|eau|acqua|agua|agua|still 1.5 l,sparkling 1.5 l,still 6 x 500 ml,flavoured
+cola|cola|cola|refresco de cola|refrigerante cola|regular,zero sugar
+lemonade|limonade|limonata|gaseosa limon|limonada|
+orange juice|jus d'orange|succo d'arancia|zumo de naranja|sumo de laranja|
+apple juice|jus de pomme|succo di mela|zumo de manzana|sumo de maca|
+pineapple juice|jus d'ananas|succo di ananas|zumo de pina|sumo de ananas|
+tomato juice|jus de tomate|succo di pomodoro|zumo de tomate|sumo de tomate|
+energy drinks|boissons energisantes|bevande energetiche|bebidas energeticas|bebidas energeticas|
+iced tea|the glace|te freddo|te helado|cha gelado|
+squash cordial|sirop|sciroppo|concentrado|xarope|orange,blackcurrant
+tonic water|eau tonique|acqua tonica|tonica|agua tonica|
+sports drinks|boissons sport|bevande sportive|bebidas isotonicas|bebidas isotonicas|"""),
+ dict(code="Beer & Wine", floor=1, aisle=6, colour=25, exclude="AGE18",
+      names=("Beer, wine & spirits", "Bières, vins et spiritueux", "Birra, vino e liquori", "Cerveza, vino y licores", "Cerveja, vinho e bebidas espirituosas"),
+      where="", see="Cheese board: Deli counter",
+      shelves=["G6-B", "G7-A"],
+      items="""beer|biere|birra|cerveza|cerveja|lager,ale,stout,alcohol free
+cider|cidre|sidro|sidra|sidra|
+red wine|vin rouge|vino rosso|vino tinto|vinho tinto|
+white wine|vin blanc|vino bianco|vino blanco|vinho branco|
+rose wine|vin rose|vino rosato|vino rosado|vinho rose|
+sparkling wine|vin mousseux|spumante|espumoso|espumante|prosecco,champagne,cava
+port wine|porto|porto|oporto|vinho do porto|
+whisky|whisky|whisky|whisky|uisque|
+vodka|vodka|vodka|vodka|vodka|
+gin|gin|gin|ginebra|gin|
+rum|rhum|rum|ron|rum|"""),
+ dict(code="Free From", floor=1, aisle=7, colour=128,
+      names=("Free-from & health foods", "Sans gluten et bio", "Senza glutine e biologico", "Sin gluten y ecológico", "Sem glúten e biológico"),
+      where="", see="Fruit and vegetables: left of the entrance",
+      shelves=["G7-B"],
+      items="""gluten free bread|pain sans gluten|pane senza glutine|pan sin gluten|pao sem gluten|
+gluten free pasta|pates sans gluten|pasta senza glutine|pasta sin gluten|massa sem gluten|
+vegan cheese|fromage vegetal|formaggio vegano|queso vegano|queijo vegan|
+tofu|tofu|tofu|tofu|tofu|
+veggie burgers|burgers vegetariens|burger vegetariani|hamburguesas vegetales|hamburgueres vegetarianos|
+protein bars|barres proteinees|barrette proteiche|barritas proteicas|barras proteicas|
+seeds|graines|semi|semillas|sementes|chia,sunflower,pumpkin
+dried fruit|fruits secs|frutta essiccata|fruta deshidratada|fruta seca|raisins,apricots,dates,prunes"""),
+ dict(code="Ready Meals", floor=1, aisle=7, colour=240,
+      names=("Ready meals & sandwiches", "Plats préparés et sandwichs", "Piatti pronti e tramezzini", "Platos preparados y sándwiches", "Refeições prontas e sandes"),
+      where="", see="Frozen ready meals: Frozen food",
+      shelves=["G8-A"],
+      items="""ready meal|plat prepare|piatto pronto|plato preparado|refeicao pronta|lasagne,chicken curry,cottage pie,macaroni cheese
+sandwiches|sandwichs|tramezzini|sandwiches bocadillos|sandes|chicken,egg mayo,ham and cheese
+fresh pizza|pizza fraiche|pizza fresca|pizza fresca|pizza fresca|
+salad bowl|salade composee|insalata pronta|ensalada preparada|salada pronta|
+sushi|sushi|sushi|sushi|sushi|
+fresh soup|soupe fraiche|zuppa fresca|sopa fresca|sopa fresca|"""),
+ dict(code="Kiosk", floor=1, aisle=None, colour=253,
+      names=("News & kiosk", "Presse et kiosque", "Edicola", "Prensa y quiosco", "Imprensa e quiosque"),
+      where="Next to the checkouts", see="Customer service: by the entrance",
+      shelves=["NW-01"],
+      items="""newspapers|journaux|giornali|periodicos|jornais|
+magazines|magazines|riviste|revistas|revistas|
+phone top-up|recharge telephone|ricarica telefonica|recarga movil|carregamento telemovel|
+carrier bags|sacs cabas|borse shopper|bolsas|sacos|
+stamps|timbres|francobolli|sellos|selos|"""),
+ # ---- first floor ----
+ dict(code="Health&Beauty", floor=2, aisle=8, colour=109,
+      names=("Health & beauty", "Hygiène et beauté", "Igiene e bellezza", "Higiene y belleza", "Higiene e beleza"),
+      where="", see="Pharmacy: Aisle 9",
+      shelves=["G9-B", "G10-A", "HB-01"],
+      items="""shampoo|shampooing|shampoo|champu|champo|normal,anti-dandruff
+conditioner|apres-shampooing|balsamo|acondicionador|amaciador|
+shower gel|gel douche|bagnoschiuma|gel de ducha|gel de banho|
+soap|savon|sapone|jabon|sabonete|
+mouthwash|bain de bouche|collutorio|enjuague bucal|elixir bucal|
+cotton buds|cotons-tiges|cotton fioc|bastoncillos|cotonetes|
+toothpaste|dentifrice|dentifricio|pasta de dientes|pasta de dentes|whitening,sensitive
+toothbrush|brosse a dents|spazzolino|cepillo de dientes|escova de dentes|
+deodorant|deodorant|deodorante|desodorante|desodorizante|
+razors|rasoirs|rasoi|cuchillas de afeitar|laminas|
+sun cream|creme solaire|crema solare|protector solar|protetor solar|
+hand cream|creme mains|crema mani|crema de manos|creme de maos|
+make-up|maquillage|trucco|maquillaje|maquilhagem|mascara,lipstick
+cotton pads|cotons|dischetti di cotone|discos de algodon|discos de algodao|"""),
+ dict(code="Pharmacy&Baby", floor=2, aisle=9, colour=51,
+      names=("Pharmacy & baby", "Pharmacie et bébé", "Farmacia e neonati", "Farmacia y bebé", "Farmácia e bebé"),
+      where="", see="Pharmacist at the back wall counter",
+      shelves=["PH-01", "G10-B", "G11-A"],
+      items="""painkillers|antidouleur|antidolorifici|analgesicos|analgesicos|paracetamol,ibuprofen
+plasters|pansements|cerotti|tiritas|pensos|
+vitamins|vitamines|vitamine|vitaminas|vitaminas|
+cold and flu|rhume grippe|raffreddore influenza|resfriado gripe|constipacao gripe|
+nappies diapers|couches|pannolini|panales|fraldas|size 3,size 4,size 5
+baby wipes|lingettes bebe|salviette bimbi|toallitas bebe|toalhitas bebe|
+baby food|petits pots bebe|omogeneizzati|potitos|papas bebe|
+baby milk formula|lait infantile|latte in polvere|leche infantil|leite em po bebe|
+baby bottles|biberons|biberon|biberones|biberoes|"""),
+ dict(code="Household", floor=2, aisle=10, colour=233,
+      names=("Household cleaning", "Entretien de la maison", "Pulizia della casa", "Limpieza del hogar", "Limpeza da casa"),
+      where="", see="Laundry: Aisle 11",
+      shelves=["G11-B", "G12-A"],
+      items="""washing-up liquid|liquide vaisselle|detersivo piatti|lavavajillas|detergente loica|
+dishwasher tablets|pastilles lave-vaisselle|pastiglie lavastoviglie|pastillas lavavajillas|pastilhas maquina loica|
+bleach|eau de javel|candeggina|lejia|lixivia|
+surface cleaner|nettoyant multi-usage|sgrassatore|limpiador multiusos|limpa tudo|
+glass cleaner|nettoyant vitres|pulisci vetri|limpiacristales|limpa vidros|
+sponges|eponges|spugne|estropajos|esponjas|
+bin bags|sacs poubelle|sacchi spazzatura|bolsas de basura|sacos do lixo|
+air freshener|desodorisant|deodorante ambiente|ambientador|ambientador|
+rubber gloves|gants menage|guanti|guantes|luvas|"""),
+ dict(code="Laundry&Paper", floor=2, aisle=11, colour=122,
+      names=("Laundry & paper", "Lessive et papier", "Bucato e carta", "Lavandería y papel", "Lavandaria e papel"),
+      where="", see="Cleaning products: Aisle 10",
+      shelves=["G12-B", "G13-A"],
+      items="""laundry detergent|lessive|detersivo lavatrice|detergente ropa|detergente roupa|powder,liquid,capsules
+fabric softener|adoucissant|ammorbidente|suavizante|amaciador roupa|
+toilet paper|papier toilette|carta igienica|papel higienico|papel higienico|4 rolls,9 rolls,24 rolls
+kitchen roll|essuie-tout|carta cucina|papel de cocina|rolo de cozinha|
+tissues|mouchoirs|fazzoletti|panuelos|lencos|
+aluminium foil|papier aluminium|alluminio|papel de aluminio|papel de aluminio|
+cling film|film alimentaire|pellicola|film transparente|pelicula aderente|
+freezer bags|sacs congelation|sacchetti freezer|bolsas congelacion|sacos congelacao|"""),
+ dict(code="Pets", floor=2, aisle=12, colour=174,
+      names=("Pet care", "Animaux", "Animali", "Mascotas", "Animais"),
+      where="", see="Bin bags: Aisle 10",
+      shelves=["G13-B", "G14-A"],
+      items="""dog food|nourriture chien|cibo cani|comida perro|comida cao|dry,wet,puppy
+cat food|nourriture chat|cibo gatti|comida gato|comida gato|dry,wet,kitten
+cat litter|litiere|lettiera|arena gatos|areia gato|
+dog treats|friandises chien|snack cani|premios perro|biscoitos cao|
+bird seed|graines oiseaux|mangime uccelli|alpiste|alpista|
+fish food|nourriture poissons|mangime pesci|comida peces|comida peixes|"""),
+ dict(code="Home", floor=2, aisle=13, colour=196,
+      names=("Kitchen & home", "Cuisine et maison", "Cucina e casa", "Cocina y hogar", "Cozinha e casa"),
+      where="", see="Batteries also at the checkouts",
+      shelves=["G14-B", "G15-A"],
+      items="""light bulbs|ampoules|lampadine|bombillas|lampadas|
+batteries|piles|pile|pilas|pilhas|AA,AAA
+candles|bougies|candele|velas|velas|
+kitchen utensils|ustensiles cuisine|utensili cucina|utensilios cocina|utensilios cozinha|
+frying pan|poele|padella|sarten|frigideira|
+mugs|tasses|tazze|tazas|canecas|
+food containers|boites alimentaires|contenitori|tuppers|caixas|
+paper plates|assiettes carton|piatti di carta|platos de papel|pratos de papel|
+barbecue charcoal|charbon barbecue|carbonella|carbon barbacoa|carvao|"""),
+ dict(code="Stationery", floor=2, aisle=14, colour=149,
+      names=("Stationery & toys", "Papeterie et jouets", "Cartoleria e giocattoli", "Papelería y juguetes", "Papelaria e brinquedos"),
+      where="", see="Party plates: Aisle 13",
+      shelves=["G15-B", "G16-A"],
+      items="""pens|stylos|penne|boligrafos|canetas|
+notebooks|cahiers|quaderni|cuadernos|cadernos|
+greeting cards|cartes de voeux|biglietti auguri|tarjetas felicitacion|postais|birthday,thank you
+gift wrap|papier cadeau|carta regalo|papel de regalo|papel de embrulho|
+toys|jouets|giocattoli|juguetes|brinquedos|
+jigsaw puzzles|puzzles|puzzle|rompecabezas|puzzles|
+school bags|cartables|zaini scuola|mochilas|mochilas|
+sticky tape glue|ruban adhesif colle|nastro adesivo colla|cinta adhesiva|fita cola|"""),
+ dict(code="Electronics", floor=2, aisle=None, colour=15,
+      names=("Electronics", "Électronique", "Elettronica", "Electrónica", "Eletrónica"),
+      where="Back wall, electronics counter", see="Batteries: Aisle 13",
+      shelves=["EL-01"],
+      items="""phone chargers|chargeurs|caricabatterie|cargadores|carregadores|
+headphones|ecouteurs|cuffie|auriculares|auscultadores|
+usb cables|cables usb|cavi usb|cables usb|cabos usb|
+memory cards|cartes memoire|schede memoria|tarjetas memoria|cartoes memoria|"""),
+ dict(code="Clothing", floor=2, aisle=None, colour=185,
+      names=("Clothing", "Vêtements", "Abbigliamento", "Ropa", "Roupa"),
+      where="Left side of the first floor", see="Umbrellas: Clothing",
+      shelves=["CW-01", "CW-02", "CW-03"],
+      items="""socks|chaussettes|calzini|calcetines|meias|
+t-shirts|tee-shirts|magliette|camisetas|t-shirts|
+underwear|sous-vetements|intimo|ropa interior|roupa interior|
+umbrellas|parapluies|ombrelli|paraguas|guarda-chuvas|
+reading glasses|lunettes de lecture|occhiali da lettura|gafas de lectura|oculos de leitura|
+slippers|chaussons|pantofole|zapatillas de casa|chinelos|"""),
+ dict(code="Seasonal", floor=2, aisle=None, colour=220, exclude="SEASONAL",
+      names=("Seasonal & garden", "Saisonnier et jardin", "Stagionale e giardino", "Temporada y jardín", "Sazonal e jardim"),
+      where="By the stairs, first floor", see="Flowers: ground floor entrance",
+      shelves=["SE-01"],
+      items="""christmas decorations|decorations noel|decorazioni natale|adornos navidad|decoracoes natal|
+easter eggs|oeufs de paques|uova di pasqua|huevos de pascua|ovos de pascoa|
+garden|jardin|giardino|jardin|jardim|seeds,compost,plant pots"""),
+]
+
+# ---------------------------------------------------------------------------
+# Map elements
+# ---------------------------------------------------------------------------
+ELEMENTS = []  # lists of 18 field texts
+SHELF_SPOTS = {}  # shelf id -> (floor, list of (x, y) places for products)
+
+
+def num(v):
+    s = ("%.2f" % v).rstrip("0").rstrip(".")
+    return "0" if s in ("-0", "") else s
+
+
+def element(sid, dpt, seas, x, y, length, width, angle, colour, style, fill, thick,
+            iflabel, bcolor, size, maplabel, floor, comment):
+    f = [sid, dpt, seas, num(x), num(y), str(length) if isinstance(length, str) else num(length),
+         num(width), str(angle), str(colour), str(style), str(fill), str(thick), str(iflabel),
+         str(bcolor), size, maplabel, str(floor), comment]
+    ELEMENTS.append(f)
+
+
+def box(sid, dpt, x, y, length, width, angle, colour, floor, comment, fill=2, thick=1,
+        seas="All year", bcolor=12, size="0"):
+    element(sid, dpt, seas, x, y, length, width, angle, colour, 0, fill, thick, 0, bcolor, size,
+            " ", floor, comment)
+
+
+def fixture(sid, code, dpt, x, y, angle, colour, floor, comment, length=4, width=4):
+    element(sid, dpt, "All year", x, y, length, width, angle, colour, 0, 2, 1, 0, 12, code,
+            " ", floor, comment)
+
+
+def label(sid, text, x, y, langs, floor, colour=253, height=18, font=4, style="B",
+          dpt="Labels", angle=0):
+    element(sid, dpt, "All year", x, y, langs, 0, angle, colour, 0, height, 1, font, style, "0",
+            text, floor, "map label")
+
+
+def walls(floor):
+    c = "Outer wall"
+    box("WALL N", "Building", 20, 40, 540, 2, 0, 127, floor, c)
+    box("WALL W", "Building", 20, 320, 280, 2, 90, 127, floor, c)
+    box("WALL E", "Building", 562, 320, 280, 2, 90, 127, floor, c)
+    if floor == 1:
+        box("WALL S-W", "Building", 20, 322, 90, 2, 0, 127, floor, c)
+        box("WALL S-E", "Building", 190, 322, 372, 2, 0, 127, floor, c)
+        box("ENTRANCE", "Building", 110, 322, 80, 1, 0, 139, floor, "Automatic doors", fill=99)
+    else:
+        box("WALL S", "Building", 20, 322, 542, 2, 0, 127, floor, c)
+    # Stairs and lift between the floors, in the same place on both.
+    box("STAIRS", "Building", 200, 318, 30, 24, 0, 102, floor, "Stairs and escalator", fill=5)
+    box("LIFT", "Building", 235, 318, 12, 12, 0, 59, floor, "Lift", fill=4)
+    # Structural columns along the front and back of the aisles.
+    for i, x in enumerate((200, 290, 380, 470)):
+        fixture("COLUMN %d-%d" % (floor, i + 1), "F1", "Building", x, 268, 0, 127, floor,
+                "Structural column")
+    fixture("COLUMN %d-5" % floor, "F1", "Building", 150, 100, 45, 127, floor, "Column, turned")
+
+
+def gondolas(floor, first):
+    for i, gx in enumerate(GX):
+        n = first + i
+        for face, fx in (("A", gx), ("B", gx + 4)):
+            sid = "G%d-%s" % (n, face)
+            colour = 250
+            for d in DEPTS:
+                if sid in d["shelves"]:
+                    colour = d["colour"]
+                    dpt = d["code"]
+                    break
+            else:
+                dpt = "Gondola"
+            # Angle 90: the length runs up from the anchor, the width to the left.
+            box(sid, dpt[:16], fx + 4, G_BOTTOM, G_BOTTOM - G_TOP, 4, 90, colour, floor,
+                "Gondola %d face %s" % (n, face))
+            ax = fx - 4 if face == "A" else fx + 8
+            SHELF_SPOTS[sid] = (floor, [(ax, G_BOTTOM - 8 - k * 11) for k in range(12)])
+        # End caps: promotion stands at both ends of every gondola.
+        code = "F3" if i % 2 == 0 else "F4"
+        fixture("ENDCAP %d-N" % n, code, "Promotions", gx + 4, G_TOP - 4, 0, 220, floor,
+                "Promotion end cap", length=8, width=2)
+        fixture("ENDCAP %d-S" % n, code, "Promotions", gx + 4, G_BOTTOM + 4, 180, 220, floor,
+                "Promotion end cap", length=8, width=2)
+
+
+def spots_along(x0, y0, x1, y1, n):
+    return [(x0 + (x1 - x0) * (k + 0.5) / n, y0 + (y1 - y0) * (k + 0.5) / n) for k in range(n)]
+
+
+def ground_floor():
+    walls(1)
+    gondolas(1, 1)
+    # Back wall counters and chillers (angle 0: length to the right, width up).
+    for sid, x0, length, colour, dpt, com in (
+            ("BK-01", 30, 60, 166, "Bakery", "Bakery counter"),
+            ("DC-01", 160, 60, 215, "Deli", "Deli counter"),
+            ("DC-02", 225, 55, 215, "Deli", "Cheese counter"),
+            ("MF-01", 290, 60, 207, "Meat & Fish", "Butcher counter"),
+            ("MF-02", 355, 60, 207, "Meat & Fish", "Fish counter on ice"),
+            ("DY-01", 430, 60, 201, "Dairy", "Milk and butter chiller"),
+            ("DY-02", 495, 60, 201, "Dairy", "Yoghurt and cream chiller")):
+        box(sid, dpt, x0, 54, length, 10, 0, colour, 1, com)
+        SHELF_SPOTS[sid] = (1, spots_along(x0 + 2, 58, x0 + length - 2, 58, 14))
+    box("MF-03", "Meat & Fish", 300, 80, 100, 6, 0, 207, 1, "Packed meat chiller")
+    SHELF_SPOTS["MF-03"] = (1, spots_along(302, 84, 398, 84, 12))
+    # Bakery racks turned towards the entrance.
+    box("BK-02", "Bakery", 40, 100, 30, 5, 45, 166, 1, "Bread rack")
+    SHELF_SPOTS["BK-02"] = (1, spots_along(44, 92, 58, 78, 8))
+    box("BK-03", "Bakery", 95, 100, 30, 5, 45, 166, 1, "Cake rack")
+    SHELF_SPOTS["BK-03"] = (1, spots_along(99, 92, 113, 78, 8))
+    # Dairy chillers down the right wall; frozen further down, islands in front.
+    box("DY-03", "Dairy", 560, 120, 45, 8, 90, 201, 1, "Egg and juice chiller")
+    SHELF_SPOTS["DY-03"] = (1, spots_along(548, 115, 548, 80, 10))
+    box("FZ-01", "Frozen", 560, 270, 140, 8, 90, 134, 1, "Upright freezers")
+    SHELF_SPOTS["FZ-01"] = (1, spots_along(548, 265, 548, 135, 14))
+    box("FZ-02", "Frozen", 510, 250, 60, 12, 90, 134, 1, "Island freezer")
+    SHELF_SPOTS["FZ-02"] = (1, spots_along(506, 245, 506, 195, 10))
+    box("FZ-03", "Frozen", 510, 180, 60, 12, 90, 134, 1, "Island freezer")
+    SHELF_SPOTS["FZ-03"] = (1, spots_along(506, 175, 506, 125, 10))
+    # Fruit and vegetables: tables at angles, round displays.
+    for k, (x, y, ang) in enumerate(((35, 160, 90), (60, 150, 45), (95, 150, 135),
+                                     (60, 215, 45), (95, 215, 135), (130, 250, 90))):
+        sid = "FV-%02d" % (k + 1)
+        box(sid, "Fruit & Veg", x, y, 40 if ang == 90 else 28, 10, ang, 140, 1, "Produce table")
+        SHELF_SPOTS[sid] = (1, [(x + 4 + j % 3 * 5, y - 4 - j // 3 * 6) for j in range(15)])
+    fixture("ROUND 1", "4C", "Fruit & Veg", 40, 285, 0, 140, 1, "Round basket display",
+            length=5, width=5)
+    fixture("ROUND 2", "C5", "Fruit & Veg", 75, 120, 0, 140, 1, "Round melon display",
+            length=4, width=4)
+    fixture("ROUND 3", "R4", "Fruit & Veg", 115, 275, 0, 140, 1, "Round table with rail")
+    fixture("FLOWERS", "R42", "Fruit & Veg", 95, 300, 0, 142, 1, "Flower buckets")
+    SHELF_SPOTS["FLOWERS"] = (1, [(96, 298)] * 3)
+    # Checkouts and the front.
+    for k in range(6):
+        x = 260 + k * 45
+        box("CK-%02d" % (k + 1), "Checkouts", x, 300, 25, 6, 0, 253, 1, "Checkout %d" % (k + 1))
+    fixture("NEWS STAND", "42C", "Kiosk", 520, 300, 0, 253, 1, "Newspaper stand")
+    box("NW-01", "Kiosk", 525, 305, 30, 6, 0, 253, 1, "Kiosk counter")
+    SHELF_SPOTS["NW-01"] = (1, spots_along(528, 296, 552, 296, 5))
+    box("INFO DESK", "Service", 30, 315, 40, 10, 0, 51, 1, "Customer service desk")
+    fixture("TROLLEYS", "F2", "Service", 185, 300, 0, 102, 1, "Trolley and basket bay")
+    fixture("TROLLEYS 2", "F2", "Service", 240, 280, 45, 102, 1, "Basket stand, turned")
+    # Storeroom racks behind the bakery: only with the shelves option on.
+    box("!RACK 1", "Storeroom", 22, 50, 6, 3, 0, 86, 1, "Storeroom rack", fill=99)
+    # An old promotion stand kept in the file but no longer shown.
+    box("~PROMO OLD", "Promotions", 150, 200, 6, 6, 0, 220, 1, "Retired stand")
+
+
+def first_floor():
+    walls(2)
+    gondolas(2, 9)
+    for sid, x0, length, colour, dpt, com in (
+            ("PH-01", 160, 80, 51, "Pharmacy&Baby", "Pharmacy counter"),
+            ("EL-01", 300, 90, 15, "Electronics", "Electronics counter"),
+            ("HB-01", 420, 120, 109, "Health&Beauty", "Perfume and cosmetics wall")):
+        box(sid, dpt, x0, 54, length, 10, 0, colour, 2, com)
+        SHELF_SPOTS[sid] = (2, spots_along(x0 + 2, 58, x0 + length - 2, 58, 12))
+    for k, (x, y, ang) in enumerate(((40, 150, 45), (40, 210, 45), (40, 270, 45))):
+        sid = "CW-%02d" % (k + 1)
+        box(sid, "Clothing", x, y, 40, 8, ang, 185, 2, "Clothing rail")
+        SHELF_SPOTS[sid] = (2, spots_along(x + 2, y - 4, x + 26, y - 28, 10))
+    fixture("ROUND TABLE", "C0", "Seasonal", 130, 290, 0, 220, 2, "Round seasonal table",
+            length=5, width=5)
+    box("SE-01", "Seasonal", 110, 260, 40, 10, 0, 220, 2, "Seasonal shelving")
+    SHELF_SPOTS["SE-01"] = (2, spots_along(112, 248, 148, 248, 6))
+    box("TOILETS", "Service", 480, 318, 40, 20, 0, 59, 2, "Customer toilets", fill=99)
+    box("CAFE", "Service", 300, 318, 120, 25, 0, 26, 2, "Coffee corner", fill=3)
+    fixture("COLUMN 2-6", "F1", "Building", 150, 200, 45, 127, 2, "Column, turned")
+
+
+def grid():
+    # Grid lines every 40 units, on every floor while the grid option is on.
+    for k, x in enumerate(range(20, 561, 40)):
+        box("GRID V%02d" % (k + 1), "Grid", x, 320, 280, 0.3, 90, 250, 1, "Grid line", fill=99)
+        label("GRIDL3 C%02d" % (k + 1), chr(ord("A") + k), x + 15, 24, "12345", 1, colour=250,
+              height=14, style="x", dpt="Grid")
+    for k, y in enumerate(range(40, 321, 40)):
+        box("GRID H%02d" % (k + 1), "Grid", 20, y, 540, 0.3, 0, 250, 1, "Grid line", fill=99)
+        label("GRIDL3 R%02d" % (k + 1), str(k + 1), 8, y + 12, "12345", 1, colour=250, height=14,
+              style="x", dpt="Grid")
+
+
+LANG_LETTERS = "EFISP"
+
+
+def department_labels():
+    for d in DEPTS:
+        floor = d["floor"]
+        spots = []
+        for s in d["shelves"]:
+            spots += SHELF_SPOTS[s][1]
+        cx = sum(p[0] for p in spots) / len(spots)
+        cy = sum(p[1] for p in spots) / len(spots)
+        if d["aisle"]:
+            cx, cy = cx - 12, G_TOP - 16
+        for i, name in enumerate(d["names"]):
+            lang = LANG_LETTERS[i]
+            short = name.split(" & ")[0].split(",")[0].split(" et ")[0].split(" e ")[0].split(" y ")[0]
+            tag = d["code"].upper().replace(" ", "").replace("&", "")[:10]
+            label("L3%s %s" % (lang, tag), short[:60], cx - 10, cy, str(i + 1), floor,
+                  colour=253, height=16, dpt=d["code"][:16])
+            label("L1%s %s" % (lang, tag), name[:60], cx - 10, cy + 6, str(i + 1), floor,
+                  colour=251, height=24, dpt=d["code"][:16])
+    # Aisle numbers in the zoomed views, in every language.
+    for floor, first_aisle in ((1, 1), (2, 8)):
+        for k in range(7):
+            x = GX[k] + 14
+            for i, word in enumerate(AISLE_WORD):
+                label("L1%s AISLE%02d" % (LANG_LETTERS[i], first_aisle + k), "%s %d" % (word, first_aisle + k),
+                      x, G_BOTTOM + 14, str(i + 1), floor, colour=253, height=20, dpt="Aisles")
+    # The entrance and the way upstairs.
+    for i, (ent, up) in enumerate((("Entrance", "Stairs"), ("Entrée", "Escalier"),
+                                    ("Ingresso", "Scale"), ("Entrada", "Escaleras"),
+                                    ("Entrada", "Escadas"))):
+        label("L3%s ENTRANCE" % LANG_LETTERS[i], ent, 125, 326, str(i + 1), 1, colour=139,
+              height=16)
+        label("L1%s ENTRANCE" % LANG_LETTERS[i], ent, 125, 326, str(i + 1), 1, colour=139,
+              height=22)
+        for floor in (1, 2):
+            label("L3%s STAIRS%d" % (LANG_LETTERS[i], floor), up, 200, 326, str(i + 1), floor,
+                  colour=102, height=16)
+
+
+# ---------------------------------------------------------------------------
+# Products
+# ---------------------------------------------------------------------------
+
+def cut_words(text, n):
+    if len(text) <= n:
+        return text
+    cut = text[:n]
+    return cut[:cut.rfind(" ")] if " " in cut else cut
+
+
+def products():
+    out = []
+    for d in DEPTS:
+        floor = d["floor"]
+        places = []
+        for s in d["shelves"]:
+            fl, spots = SHELF_SPOTS[s]
+            assert fl == floor, (s, fl, floor)
+            places += [(s, p) for p in spots]
+        rows = []
+        for line in d["items"].strip().splitlines():
+            en, fr, it, es, pt, variants = line.split("|")
+            for v in ([x.strip() for x in variants.split(",") if x.strip()] or [""]):
+                rows.append((en, fr, it, es, pt, v))
+        for n, (en, fr, it, es, pt, v) in enumerate(rows):
+            shelf, (x, y) = places[n * len(places) // len(rows)]
+            name = ("%s %s" % (v, en) if v else en)
+            name = name[0].upper() + name[1:]
+            k1 = cut_words("%s %s" % (name, fr), 54) + " "
+            k1b = cut_words("%s %s %s" % (it, es, pt), 55)
+            if d["aisle"]:
+                side = "left" if shelf.endswith("-A") else "right"
+                head = "%s %d - %s" % (AISLE_WORD[0], d["aisle"], d["names"][0])
+                langs = ["%s %d - %s" % (AISLE_WORD[i], d["aisle"], d["names"][i]) for i in range(1, 5)]
+                shelf_line = "Shelf %s, %s-hand side walking in" % (shelf, side)
+            else:
+                head = d["names"][0]
+                langs = list(d["names"][1:])
+                shelf_line = "%s (%s)" % (d["where"], shelf)
+            lines = [l[:55] for l in langs] + [shelf_line[:55]] + [t[:55] for t in FLOOR_TEXT[floor]]
+            lines.append(name[:55])
+            rec = [k1, k1b, shelf, d["code"][:14], d.get("exclude", ""), num(x), num(y), str(floor),
+                   head[:55]] + lines + [("See also: " + d["see"])[:55]]
+            assert len(rec) == 18, rec
+            out.append(rec)
+    # One seasonal product hidden by staff (the "~" mark): listed, never logged.
+    hidden = list(out[-1])
+    hidden[0] = "~Christmas pudding pouding de Noel "
+    hidden[1] = "panettone budin de Navidad bolo-rei"
+    out.append(hidden)
+    return out
+
+
+def zones():
+    # Screen: the map area of a 1920 x 1080 window above the prompt box.
+    area = (20, 60, 1898, 1005)
+    rects = [(0, 20, 40, 560, 322),        # 0: the whole store
+             (1, 20, 40, 290, 180),        # 1: back left: bakery, deli
+             (2, 290, 40, 562, 180),       # 2: back right: meat, fish, dairy
+             (3, 20, 180, 290, 322),       # 3: front left: produce, entrance
+             (4, 290, 180, 562, 322),      # 4: front right: checkouts, frozen
+             (5, 160, 95, 505, 265)]       # 5: the aisles
+    lines = []
+    for z, x0, y0, x1, y1 in rects:
+        zoom = min((area[2] - area[0]) / (x1 - x0), (area[3] - area[1]) / (y1 - y0))
+        zoom = int(zoom * 10) / 10.0
+        # A map point lands at zoom * x + 2 * offset.
+        left = area[0] + ((area[2] - area[0]) - zoom * (x1 - x0)) / 2
+        top = area[1] + ((area[3] - area[1]) - zoom * (y1 - y0)) / 2
+        ox = round((left - zoom * x0) / 2)
+        oy = round((top - zoom * y0) / 2)
+        lo_x, lo_y, hi_x, hi_y = (0, 0, 600, 400) if z == 0 else (x0, y0, x1, y1)
+        f = [z, zoom, ox, oy, hi_y, hi_x, lo_y, lo_x, ox, oy, 0, 2 * ox + 10, 2 * oy + 12, 0, 0, 0,
+             ox, oy]
+        lines.append("|".join(num(v) for v in f))
+    # As the zone editor writes it: the defined zones plus one, then 21 lines.
+    defined = len(lines)
+    for z in range(defined, 21):
+        lines.append("|".join([str(z)] + ["0"] * 17))
+    return [str(defined)] + lines
+
+
+def check():
+    for f in ELEMENTS:
+        sid = f[0]
+        is_label = "L1" in sid or "L3" in sid
+        assert len(f) == 18 and all(x != "" for x in f), f
+        assert all("|" not in x for x in f), f
+        widths = (40, 16, 16, 9, 9, 7, 7, 4, 4, 4, 4, 4, 4, 4, 4, 60, 5, 35)
+        for x, w in zip(f, widths):
+            assert len(x.encode("cp1252")) <= w, (x, w, f)
+        if not is_label:
+            assert f[15] == " ", f
+        if is_label:
+            assert sid.startswith(("L1", "L3", "GRIDL3")), sid
+
+
+def write(path, lines):
+    with open(path, "wb") as fh:
+        for line in lines:
+            fh.write(line.encode("cp1252") + b"\r\n")
+
+
+def main():
+    ground_floor()
+    first_floor()
+    grid()
+    department_labels()
+    check()
+    prods = products()
+    widths = (55, 55, 35, 14, 14, 16, 16, 5) + (55,) * 10
+    for p in prods:
+        for x, w in zip(p, widths):
+            assert len(x.encode("cp1252")) <= w, (x, w)
+    data = os.path.join(OUT, "data")
+    os.makedirs(data, exist_ok=True)
+    write(os.path.join(data, "Shelves.txt"), ["|".join(f) + "|" for f in ELEMENTS])
+    plines = []
+    for p in prods:
+        plines += ["0"] + p
+    write(os.path.join(data, "prodlist.txt"), plines)
+    write(os.path.join(data, "zonedef.txt"), zones())
+    print("%d products, %d map elements, kiosk at (%d, %d) floor %d"
+          % (len(prods), len(ELEMENTS), KIOSK[0], KIOSK[1], KIOSK[2]))
+
+
+if __name__ == "__main__":
+    main()
