@@ -573,14 +573,20 @@ def first_floor():
 
 def grid():
     # Grid lines every 40 units, on every floor while the grid option is on.
-    for k, x in enumerate(range(20, 561, 40)):
+    # Each cell is named by a column letter along the top and a row number
+    # down the left side (labels of the whole-store view).
+    xs = list(range(20, 561, 40))
+    for k, x in enumerate(xs):
         box("GRID V%02d" % (k + 1), "Grid", x, 320, 280, 0.3, 90, 250, 1, "Grid line", fill=99)
-        label("GRIDL3 C%02d" % (k + 1), chr(ord("A") + k), x + 15, 24, "12345", 1, colour=250,
-              height=14, style="x", dpt="Grid")
-    for k, y in enumerate(range(40, 321, 40)):
+        if k + 1 < len(xs):
+            label("GRIDL3 C%02d" % (k + 1), chr(ord("A") + k), x + 17, 26, "12345", 1,
+                  colour=250, height=14, style="x", dpt="Grid")
+    ys = list(range(40, 321, 40))
+    for k, y in enumerate(ys):
         box("GRID H%02d" % (k + 1), "Grid", 20, y, 540, 0.3, 0, 250, 1, "Grid line", fill=99)
-        label("GRIDL3 R%02d" % (k + 1), str(k + 1), 8, y + 12, "12345", 1, colour=250, height=14,
-              style="x", dpt="Grid")
+        if k + 1 < len(ys):
+            label("GRIDL3 R%02d" % (k + 1), str(k + 1), 8, y + 16, "12345", 1, colour=250,
+                  height=14, style="x", dpt="Grid")
 
 
 LANG_LETTERS = "EFISP"
@@ -595,15 +601,21 @@ def department_labels():
         cx = sum(p[0] for p in spots) / len(spots)
         cy = sum(p[1] for p in spots) / len(spots)
         if d["aisle"]:
-            cx, cy = cx - 12, G_TOP - 16
+            # Above the aisle; a second department of the same aisle one line up.
+            k = d["aisle"] - (1 if floor == 1 else 8)
+            same = [e for e in DEPTS if e["aisle"] == d["aisle"]]
+            cx, cy = GX[k] + 12, G_TOP - 16 - 8 * same.index(d)
+        else:
+            cx -= 10
         for i, name in enumerate(d["names"]):
             lang = LANG_LETTERS[i]
             short = name.split(" & ")[0].split(",")[0].split(" et ")[0].split(" e ")[0].split(" y ")[0]
             tag = d["code"].upper().replace(" ", "").replace("&", "")[:10]
-            label("L3%s %s" % (lang, tag), short[:60], cx - 10, cy, str(i + 1), floor,
+            label("L3%s %s" % (lang, tag), short[:60], cx, cy, str(i + 1), floor,
                   colour=253, height=16, dpt=d["code"][:16])
-            label("L1%s %s" % (lang, tag), name[:60], cx - 10, cy + 6, str(i + 1), floor,
-                  colour=251, height=24, dpt=d["code"][:16])
+            # Zoomed views: the full name where there is room, else the short one.
+            label("L1%s %s" % (lang, tag), (short if d["aisle"] else name)[:60], cx, cy + 4,
+                  str(i + 1), floor, colour=251, height=22, dpt=d["code"][:16])
     # Aisle numbers in the zoomed views, in every language.
     for floor, first_aisle in ((1, 1), (2, 8)):
         for k in range(7):
@@ -615,13 +627,15 @@ def department_labels():
     for i, (ent, up) in enumerate((("Entrance", "Stairs"), ("Entrée", "Escalier"),
                                     ("Ingresso", "Scale"), ("Entrada", "Escaleras"),
                                     ("Entrada", "Escadas"))):
-        label("L3%s ENTRANCE" % LANG_LETTERS[i], ent, 125, 326, str(i + 1), 1, colour=139,
+        label("L3%s ENTRANCE" % LANG_LETTERS[i], ent, 112, 312, str(i + 1), 1, colour=139,
               height=16)
-        label("L1%s ENTRANCE" % LANG_LETTERS[i], ent, 125, 326, str(i + 1), 1, colour=139,
+        label("L1%s ENTRANCE" % LANG_LETTERS[i], ent, 112, 312, str(i + 1), 1, colour=139,
               height=22)
         for floor in (1, 2):
-            label("L3%s STAIRS%d" % (LANG_LETTERS[i], floor), up, 200, 326, str(i + 1), floor,
+            label("L3%s STAIRS%d" % (LANG_LETTERS[i], floor), up, 200, 286, str(i + 1), floor,
                   colour=102, height=16)
+            label("L1%s STAIRS%d" % (LANG_LETTERS[i], floor), up, 200, 288, str(i + 1), floor,
+                  colour=102, height=22)
 
 
 # ---------------------------------------------------------------------------
