@@ -49,7 +49,11 @@ class Feeder {
       for (char c : s.bytes) PushChar(c);
       return;
     }
-    if (blocking) {
+    // Used up. A kiosk that only polls (an animation waiting for any key)
+    // is waiting too, once it has polled for a minute of its own time.
+    std::int64_t now = kiosk::clock::NowMs();
+    if (!blocking && idleSince_ < 0) idleSince_ = now;
+    if (blocking || now - idleSince_ >= kIdlePollMs) {
       Shot("final");
       finish_(0);
     }
@@ -70,8 +74,10 @@ class Feeder {
   std::vector<ScriptStep> steps_;
   std::string shotDir_;
   std::function<void(int)> finish_;
+  static constexpr std::int64_t kIdlePollMs = 60000;
   std::size_t pos_ = 0;
   std::int64_t headSince_ = 0;
+  std::int64_t idleSince_ = -1;
 };
 
 std::string Absolute(const std::string& p) {

@@ -19,8 +19,9 @@ struct HeadlessOptions {
 };
 
 // Runs kioskMain and returns its result. When the script is used up and the
-// kiosk waits in ReadKey, saves final.bmp and calls finish(0), which by
-// default ends the process with exit code 0.
+// kiosk waits in ReadKey (or has polled KeyPressed for a minute of virtual
+// time), saves final.bmp and calls finish(0), which by default ends the
+// process with exit code 0.
 int RunHeadless(const HeadlessOptions& options, const std::function<int()>& kioskMain,
                 std::function<void(int)> finish = {});
 

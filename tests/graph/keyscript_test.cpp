@@ -202,6 +202,24 @@ TEST_F(Runner, WaitsHoldKeysBackUntilTimeHasPassed) {
   };
   EXPECT_EQ(RunHeadless(o, blocked, [](int) {}), 'z');
   EXPECT_EQ(waited, 5000);
+
+  // A kiosk that only polls once the script is used up ends after a minute.
+  ResetForTest();
+  o = Options("q", dir);
+  int finishedWith = -1;
+  std::int64_t polledFor = 0;
+  auto polling = [&]() {
+    InitGraph(3, 12, "");
+    ReadKey();
+    std::int64_t t0 = kiosk::clock::NowMs();
+    while (!KeyPressed() && finishedWith < 0) Delay(100);
+    polledFor = kiosk::clock::NowMs() - t0;
+    return 9;
+  };
+  EXPECT_EQ(RunHeadless(o, polling, [&](int code) { finishedWith = code; }), 9);
+  EXPECT_EQ(finishedWith, 0);
+  EXPECT_EQ(polledFor, 60000);
+  EXPECT_TRUE(std::filesystem::exists(dir / "shots" / "final.bmp"));
   std::filesystem::current_path(cwd_);
   std::filesystem::remove_all(dir);
 }
