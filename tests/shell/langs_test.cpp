@@ -54,7 +54,9 @@ TEST_F(ShellTest, LineLookupStopsAtTheSentinelAndPastTheEnd) {
   GETEXACT("head", 5);  // after it
   EXPECT_EQ(screen::TEMP, "kept");
 
-  Write("lang/headE.txt", {"one", "two"});
+  Write("lang/headE.txt", {"******", "two"});  // six asterisks end spec lists only
+  GETEXACT("head", 2);
+  EXPECT_EQ(screen::TEMP, "two");
   GETEXACT("head", 9);
   EXPECT_EQ(screen::TEMP, "");
   EXPECT_EQ(openErrors_, 0);
@@ -275,4 +277,37 @@ TEST_F(ShellTest, SpecLineWritesTextWhereItSays) {
   // of the line: nothing of it is taken as colour or place.
   langs::FNTTEXT(",207,600,300,4,0,0,30,0,0,x", "WWW");
   EXPECT_EQ(Count(0, 0, screen::MAXX, screen::MAXY, kRed), 0);
+}
+
+TEST_F(MenuTest, SomeMenusEndWithTheReturnKeyPicture) {
+  // A red 20x20 picture as returnkey.bmp.
+  graph::SetFillStyle(1, screen::ColorValue(kRed));
+  graph::Bar(0, 0, 19, 19);
+  std::vector<std::uint8_t> image;
+  graph::GetImage(0, 0, 19, 19, image);
+  std::ofstream(folder_ / "returnkey.bmp", std::ios::binary)
+      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+  graph::ClearDevice();
+  int top = screen::MAXY - 62;
+  Keys("a");
+  Menu(5, "AB");
+  EXPECT_EQ(Count(4, top, screen::MAXX - 4, screen::MAXY - 4, kRed), 0);
+  Keys("a");
+  Menu(4, "AB");
+  EXPECT_GT(Count(4, top, screen::MAXX - 4, screen::MAXY - 4, kRed), 100);
+}
+
+TEST_F(MenuTest, HeadingsAndSingleTextsComeFromTheirFamilies) {
+  Write("lang/headE.txt", {"", "WW"});
+  Write("lang/writeaE.txt", {"WWW"});
+  WRITEHEADER(2);
+  // Begins 6 pixels a character left of the middle, standing on y = 100.
+  int half = screen::MAXX / 2;
+  EXPECT_GT(Count(half - 6, 60, half + 60, 100, kYellow), 50);
+  EXPECT_EQ(Count(0, 0, half - 8, screen::MAXY, kYellow), 0);
+  EXPECT_EQ(Count(half + 120, 0, screen::MAXX, screen::MAXY, kYellow), 0);
+  EXPECT_EQ(Count(0, 102, screen::MAXX, screen::MAXY, kYellow), 0);
+  WRITEASTRING(kRed, 300, 500, 4, 30, 1);
+  EXPECT_GT(Count(300, 500, 400, 540, kRed), 50);
+  EXPECT_EQ(graph::GetBkColor(), screen::ColorValue(12));
 }

@@ -1,7 +1,7 @@
 // A headless 1024x768 kiosk window in virtual time over a scratch working
 // folder (lang\, data\, fixtures\) that each test fills with the small
-// language and configuration files it needs. Keys are queued up front; a
-// test that reads more keys than it queued is failed and unwound with
+// language and configuration files it needs. A test lists its keys up
+// front; one that reads more keys than it listed is failed and unwound with
 // Escape keys, so that no loop can wait for ever.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -43,10 +44,16 @@ class ShellTest : public ::testing::Test {
       lastSleep_ = now;
     });
     lastSleep_ = kiosk::clock::NowMs();
+    // Keys are handed over one at a time as the code asks for them, so that
+    // opening the window (which empties the key queue) loses none.
     graph::SetKeyDemandHook([this](bool blocking) {
-      if (!blocking) return;
-      ranOutOfKeys_ = true;
-      graph::PushChar(27);
+      if (!pending_.empty()) {
+        for (char c : pending_.front()) graph::PushChar(c);
+        pending_.pop_front();
+      } else if (blocking) {
+        ranOutOfKeys_ = true;
+        graph::PushChar(27);
+      }
     });
     graph::UseHeadless(1024, 768);
     if (!OpensWindowItself()) {
@@ -59,7 +66,8 @@ class ShellTest : public ::testing::Test {
   virtual bool OpensWindowItself() const { return false; }
 
   void TearDown() override {
-    EXPECT_FALSE(ranOutOfKeys_) << "the code read more keys than the test queued";
+    EXPECT_FALSE(ranOutOfKeys_) << "the code read more keys than the test listed";
+    EXPECT_TRUE(pending_.empty()) << pending_.size() << " listed keys were never read";
     graph::SetKeyDemandHook(nullptr);
     if (graph::GraphEnabled()) graph::CloseGraph();
     ResetAll();
@@ -90,10 +98,12 @@ class ShellTest : public ::testing::Test {
   // for language 2, and a configuration of the given lines.
   void WriteSuffixes() { Write("data/lang2.txt", {"E", "F", "I", "S", "P"}); }
 
-  static void Keys(const std::string& chars) {
-    for (char c : chars) graph::PushChar(c);
+  // Queues typed characters, one key each, and keys that arrive as 0 plus
+  // a code.
+  void Keys(const std::string& chars) {
+    for (char c : chars) pending_.push_back(std::string(1, c));
   }
-  static void Code(std::uint8_t code) { graph::PushCode(code); }
+  void Code(std::uint8_t code) { pending_.push_back(std::string(1, '\0') + static_cast<char>(code)); }
 
   static bool Is(int x, int y, int n) {
     return graph::GetPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)) ==
@@ -110,6 +120,7 @@ class ShellTest : public ::testing::Test {
   std::filesystem::path folder_;
   int openErrors_ = 0;
   bool ranOutOfKeys_ = false;
+  std::deque<std::string> pending_;
   std::int64_t lastSleep_ = 0;
 };
 
