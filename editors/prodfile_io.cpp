@@ -28,6 +28,7 @@ glue::Catalogue MakeCatalogue() {
   };
   c.rebuild = [] { return REBUILD(); };
   c.emptyKey1 = glue::EmptyKey1::Refused;
+  c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
 
@@ -92,6 +93,7 @@ bool TRANSINC() {
     ok = NEWSTRUCTURE();
     kiosk::clock::SleepMs(100);
   }
+  screen::CLEAR_PROMPT();
   CLOSEITP();
   RELEASE();
   return ok;
@@ -150,11 +152,13 @@ bool PRODUCT1() {
   out.flush();
   const bool ok = static_cast<bool>(out);
   out.close();
+  screen::FRAME4();
   CLOSEITP();
   return ok;
 }
 
 bool TESTNEW() {
+  screen::FRAME4();
   CLOSEITP();
   glue::SHOWPROGRESS(253, 600, 300, 3);
   delf::RENAME_FILE("data\\products.dat");

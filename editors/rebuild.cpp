@@ -1,6 +1,7 @@
 // The rebuild entries of the product and map utilities.
 #include "editors/rebuild.h"
 
+#include "common/clock.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
@@ -22,6 +23,13 @@ void InstallProgressTexts() {
   glue::PROGRESS = [](int colour, int x, int y, int line, int size, int font) {
     langs::WRITEASTRING(colour, x, y, font, size, line);
   };
+}
+
+void TELLOPERATOR(std::string_view text) {
+  screen::CLEAR_PROMPT();
+  screen::FNT0(253, 50, screen::MAXY - 40, 4, 0, 0, 30, 0, 0, "", text);
+  kiosk::clock::SleepMs(5000);
+  screen::CLEAR_PROMPT();
 }
 
 bool REBUILD_FILES(Catalogue which) {

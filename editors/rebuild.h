@@ -5,6 +5,8 @@
 // file itself is missing, the file is made afresh from the exchange file.
 #pragma once
 
+#include <string_view>
+
 namespace rebuild {
 
 enum class Catalogue { Products, MapElements };
@@ -19,5 +21,9 @@ bool REBUILD_FILES2(Catalogue which);
 
 // Routes the glue's progress texts to the "writea" lines on the screen.
 void InstallProgressTexts();
+
+// Shows a message of the catalogue glue (a store error or a file that cannot
+// be opened) on the prompt box for 5 seconds.
+void TELLOPERATOR(std::string_view text);
 
 }  // namespace rebuild

@@ -24,6 +24,7 @@ glue::Catalogue MakeCatalogue() {
     return BUILDKEY(*static_cast<const MAPDEF*>(rec), keyNr);
   };
   c.rebuild = [] { return REBUILD(); };
+  c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
 
