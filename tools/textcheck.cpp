@@ -25,6 +25,8 @@ constexpr int kLabelFields = 11;
 constexpr int kAnswerFields = 16;
 constexpr int kSpecFields = 10;
 constexpr int kMaxSpecLines = 35;
+constexpr std::size_t kDescriptorFields = 24;
+constexpr std::size_t kMinDescriptorFields = 20;
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -286,6 +288,7 @@ class Checker {
       }
       if (f.kind == Kind::kForm) CheckForm(f);
       if (f.kind == Kind::kSpec) CheckSpecFile(f);
+      if (f.kind == Kind::kLines) CheckDescriptors(f);
     }
     (void)refLang;
     // A family beside a family of the same name plus "n" is a menu family.
@@ -428,6 +431,35 @@ class Checker {
       if (!f.lines[i].empty()) {
         Report(f.name, static_cast<int>(i + 1), "line beyond the sections the header counts");
         return;
+      }
+    }
+  }
+
+  // A line of many "|"-separated fields in a line file is a question
+  // descriptor for the answer engine: 24 fields (25 with the spare last
+  // one), none empty, numbers in the places that are converted as numbers.
+  void CheckDescriptors(const LangFile& f) {
+    for (std::size_t i = 0; i < f.lines.size(); ++i) {
+      const std::string& line = f.lines[i];
+      int n = static_cast<int>(i + 1);
+      if (line.find("******") != std::string::npos) return;
+      auto fields = SplitFields(line, '|');
+      if (fields.size() < kMinDescriptorFields) continue;
+      if (fields.size() == kDescriptorFields + 2 && fields.back().empty()) fields.pop_back();
+      if (fields.size() != kDescriptorFields && fields.size() != kDescriptorFields + 1) {
+        Report(f.name, n, "question descriptor has " + std::to_string(fields.size()) + " fields, not 24");
+        continue;
+      }
+      for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (fields[k].empty()) {
+          Report(f.name, n, "descriptor field " + std::to_string(k + 1) + " empty: the fields after it would shift");
+          break;
+        }
+        bool numeric = (k >= 2 && k <= 13) || k == 21 || k == 22;
+        if (numeric && !IsNumber(fields[k])) {
+          Report(f.name, n, "descriptor field " + std::to_string(k + 1) + " \"" + fields[k] + "\" is not a number");
+          break;
+        }
       }
     }
   }

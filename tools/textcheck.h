@@ -11,7 +11,8 @@
 //     a screen form;
 //   - a file whose first line is a text spec (comma-separated, numeric
 //     colour, x and y) is a spec file;
-//   - anything else is a plain line file.
+//   - anything else is a plain line file; a line of it with twenty or more
+//     "|"-separated fields is a question descriptor and is checked as one.
 // Every file is checked for line length and Windows-1252 bytes; every family
 // must exist in all languages with the same number of lines.
 #pragma once

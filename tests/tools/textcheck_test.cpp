@@ -159,6 +159,19 @@ TEST_F(TextCheckTest, FormLinesNeedTheirFieldCounts) {
   EXPECT_THAT(problems, SizeIs(5));
 }
 
+TEST_F(TextCheckTest, QuestionDescriptorsNeedTwentyFourFilledFields) {
+  const std::string good = "Name:|Name|253|110|130|560|88|0|88|253|0|1000000000|0|55|0|0|0|0|0|N|0|28|28|x";
+  WriteAll("ask", {good, "Plain question without fields", "******"});
+  EXPECT_THAT(Check(), IsEmpty());
+  Write("lang/askF.txt", {"Nom :|Nom|253|110|130|560|88|0|88|253|0|1000000000|0|55|0|0|0|0|0|N|0|28|x", "Q", "******"});
+  Write("lang/askI.txt", {"Nome:|Nome|253|110|130|560|88||88|253|0|1000000000|0|55|0|0|0|0|0|N|0|28|28|x", "Q", "******"});
+  Write("lang/askS.txt", {"Nombre:|Nombre|253|110|y|560|88|0|88|253|0|1000000000|0|55|0|0|0|0|0|N|0|28|28|x", "Q", "******"});
+  auto problems = Check();
+  EXPECT_THAT(problems, ElementsAre(AllOf(HasSubstr("lang/askF.txt:1"), HasSubstr("23 fields")),
+                                    AllOf(HasSubstr("lang/askI.txt:1"), HasSubstr("field 8 empty")),
+                                    AllOf(HasSubstr("lang/askS.txt:1"), HasSubstr("field 5 \"y\""))));
+}
+
 TEST_F(TextCheckTest, EightAsterisksInTheContentEndTheForm) {
   WriteAll("form", {"F1|H0|C2|Q0|A1", "88|960|950|4|0|0|26|2|0|x|Esc: back", "********",
                     "anything at all", "253|600|500|4|0|0|30|0|0|b|0|55|0|999|A|Name"});
