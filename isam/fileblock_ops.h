@@ -6,7 +6,8 @@
 // Results are "ok ..." or "err N" (N the store's error number); a line that
 // cannot be read gives "bad ..." and calls nothing. Texts and keys are the
 // rest of the line exactly, with %XX for the byte XX; printed keys use the
-// same escapes for "%", blanks and bytes outside 21..7E.
+// same escapes for "%", blanks and bytes outside 21..7E. `open NAME
+// readonly` opens a fileblock read-only (the kiosk itself never does).
 #pragma once
 
 #include <array>
