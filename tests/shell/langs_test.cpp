@@ -137,7 +137,6 @@ class MenuTest : public ShellTest {
     Write("lang/config.txt", {"0", "0", "1", "K", "English"});
     std::vector<std::string> sel(60, "One A)  Two B)");
     sel[57 - 1] = "Search S)  Staff C)";
-    sel[10 - 1] = "NoBracketsHere";
     sel[49 - 1] = "Keep A)  Change B)";
     sel[47 - 1] = "English A) French B) Italian C) Spanish D) Portuguese E)";
     sel[44 - 1] = "Configuration A)  Zones B)";
@@ -187,12 +186,6 @@ TEST_F(MenuTest, LeavingKeysEndAnyMenu) {
   EXPECT_EQ(screen::VALANS, 27);
 }
 
-TEST_F(MenuTest, LineWithoutBracketsShowsItsWholeText) {
-  Keys("a");
-  Menu(10, "A");
-  EXPECT_GT(Count(4, screen::MAXY - 45, screen::MAXX - 4, screen::MAXY - 4, kEmerald), 20);
-}
-
 TEST_F(MenuTest, YesNoMenuShowsTheCallersQuestion) {
   screen::TEMP = "Delete it?  A) = Yes, B) = No ";
   Keys("b");
@@ -202,14 +195,6 @@ TEST_F(MenuTest, YesNoMenuShowsTheCallersQuestion) {
   EXPECT_EQ(choice, 'B');
   EXPECT_EQ(keys, "AB");
   EXPECT_EQ(screen::TEMP, "Delete it?  A) = Yes, B) = No ");  // not read from a file
-}
-
-TEST_F(MenuTest, ShowOnlyMenuReturnsAtOnce) {
-  Str255 keys = "AB";
-  char choice = 'Q';
-  SELECTT4(0, "", 6, keys, choice, kEmerald, kYellow, 1);
-  EXPECT_EQ(choice, '\0');
-  EXPECT_GT(Count(4, screen::MAXY - 45, screen::MAXX - 4, screen::MAXY - 4, kEmerald), 20);
 }
 
 TEST_F(MenuTest, LanguageMenu) {
@@ -269,16 +254,6 @@ TEST_F(MenuTest, UtilitiesMenuReachesTheEditors) {
   EXPECT_EQ(zoneRuns, 1);
 }
 
-TEST_F(ShellTest, SpecLineWritesTextWhereItSays) {
-  langs::FNTTEXT("253,200,300,4,0,0,30,0,0,x", "WWW");
-  EXPECT_GT(Count(200, 300, 300, 340, kYellow), 50);
-  EXPECT_EQ(Count(0, 0, 195, screen::MAXY, kYellow), 0);
-  // A spec beginning with "," loses its first field and with it the rest
-  // of the line: nothing of it is taken as colour or place.
-  langs::FNTTEXT(",207,600,300,4,0,0,30,0,0,x", "WWW");
-  EXPECT_EQ(Count(0, 0, screen::MAXX, screen::MAXY, kRed), 0);
-}
-
 TEST_F(MenuTest, SomeMenusEndWithTheReturnKeyPicture) {
   // A red 20x20 picture as returnkey.bmp.
   graph::SetFillStyle(1, screen::ColorValue(kRed));
@@ -297,7 +272,12 @@ TEST_F(MenuTest, SomeMenusEndWithTheReturnKeyPicture) {
   EXPECT_GT(Count(4, top, screen::MAXX - 4, screen::MAXY - 4, kRed), 100);
 }
 
-TEST_F(MenuTest, HeadingsAndSingleTextsComeFromTheirFamilies) {
+TEST_F(MenuTest, TextsAreWrittenWhereTheirSpecOrHeadingSays) {
+  langs::FNTTEXT("253,200,300,4,0,0,30,0,0,x", "WWW");
+  EXPECT_GT(Count(200, 300, 300, 340, kYellow), 50);
+  EXPECT_EQ(Count(0, 0, 195, screen::MAXY, kYellow), 0);
+  graph::ClearDevice();
+
   Write("lang/headE.txt", {"", "WW"});
   Write("lang/writeaE.txt", {"WWW"});
   WRITEHEADER(2);
