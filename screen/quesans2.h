@@ -61,7 +61,8 @@ extern std::int32_t TAB_LENGTH;        // blanks a Tab inserts
 extern std::int32_t A1;                // the key code that ends the input (13)
 extern char DISPLAYL, DISPLAYA;        // "D": draw the label / the answer on the screen
 extern std::int32_t LABEL_FONT, LABEL_FONT2;
-// 178 after the language menu was called up from an answer.
+// 178 when the last answer was ended by the language menu (Alt+M); cleared
+// at the start of every question.
 extern std::int32_t LANG_FLAG;
 // Set by MOVEIT when it ended the input itself (Enter on an empty answer, the
 // language menu): the answer is then returned without the Enter checks.
