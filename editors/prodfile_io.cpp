@@ -114,6 +114,8 @@ int ECPT1() {
 }
 
 bool PRODUCT1() {
+  if (!PF2) OPENITP();
+  if (!PF2) return false;  // never empty the exchange file for a file that is not open
   glue::SHOWPROGRESS(253, 600, 500, 5);
   glue::SHOWPROGRESS(128, 600, 500, 5);
   std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
@@ -125,7 +127,7 @@ bool PRODUCT1() {
   // not reach, by record number, so that no product is ever left out.
   std::set<std::int32_t> written;
   PRODDEF rec;
-  if (PF2) {
+  {
     isam::BTClearKey(PF2, 1);
     for (;;) {
       std::int32_t ref = 0;
@@ -183,7 +185,9 @@ bool REBUILD() {
   PRODFILE.record = &PRODUCT;
   CLOSEITP();
   std::vector<std::string> live;
-  if (!glue::READDATAFILE(PRODFILE, live)) return TESTNEW();  // the text is all there is
+  // Without a data file, or with one that holds nothing, the exchange file
+  // is all there is.
+  if (!glue::READDATAFILE(PRODFILE, live) || live.empty()) return TESTNEW();
   if (glue::REBUILDFROMDATA(PRODFILE) < 0) return false;
   isam::BTOpenFileBlock(PF2, isam::IsamFileBlockName(kFileName));
   if (!isam::IsamOK) {

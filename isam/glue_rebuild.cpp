@@ -39,8 +39,9 @@ bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
   if (!in.read(header, sizeof header)) return false;
   const std::int32_t numRec = Int32At(header + 8);
   std::int32_t lenRec = Int32At(header + 12);
-  if (lenRec < MinRecLen) lenRec = c.recLen;  // a damaged header: trust the catalogue
-  if (lenRec != c.recLen) return false;       // not this catalogue's file
+  // The file is this catalogue's by its name: a header that disagrees is
+  // damaged, and the catalogue's record length is the one to trust.
+  if (lenRec != c.recLen) lenRec = c.recLen;
   std::string slot(static_cast<std::size_t>(lenRec), '\0');
   // Every slot the file really holds counts, even past a damaged NumRec.
   in.seekg(0, std::ios::end);

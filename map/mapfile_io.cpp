@@ -87,6 +87,8 @@ int IMPORTLINES() {
 }
 
 bool SHELVES1() {
+  if (!PE) OPENITM();
+  if (!PE) return false;  // never empty the exchange file for a file that is not open
   std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   // Every live element, by record number up to the highest ever allocated.
@@ -130,7 +132,9 @@ bool REBUILD() {
   MAPFILE.record = &SHELF;
   CLOSEITM();
   std::vector<std::string> live;
-  if (!glue::READDATAFILE(MAPFILE, live)) return TESTNEW();  // the text is all there is
+  // Without a data file, or with one that holds nothing, the exchange file
+  // is all there is.
+  if (!glue::READDATAFILE(MAPFILE, live) || live.empty()) return TESTNEW();
   if (glue::REBUILDFROMDATA(MAPFILE) < 0) return false;
   isam::BTOpenFileBlock(PE, isam::IsamFileBlockName(kFileName));
   if (!isam::IsamOK) {
