@@ -167,6 +167,26 @@ TEST_F(MapFileTest, ExportThenImportReproducesEveryLiveElement) {
   editmap::RELEASEM();
 }
 
+TEST_F(MapFileTest, ExportWithoutAnOpenFileLeavesTheExchangeFileAlone) {
+  const std::string text = "A1|D|S|10|20|5|2|0|7|0|2|1|0|0|X|L|1|C|\r\n";
+  WriteFile("data/Shelves.txt", text);
+  isam::BTInitIsam(isam::NoNet, 62);
+  EXPECT_FALSE(editmap::SHELVES1());  // no map file yet: one is created, empty
+  EXPECT_EQ(ReadFile("data/Shelves.txt"), text);
+  isam::BTExitIsam();
+}
+
+TEST_F(MapFileTest, EmptyDataFileIsRefilledFromTheExchangeFileOnRebuild) {
+  isam::BTInitIsam(isam::NoNet, 62);
+  ASSERT_TRUE(editmap::CREATEFILE());
+  WriteFile("data/Shelves.txt", "A1|D|S|10|20|5|2|0|7|0|2|1|0|0|X|L|1|C|\r\nA2|D|S|10|20|5|2|0|7|0|2|1|0|0|X|L|1|C|\r\n");
+  ASSERT_TRUE(editmap::REBUILD());
+  editmap::OPENITM();
+  EXPECT_EQ(editmap::SMAXREC, 2);
+  editmap::CLOSEITM();
+  isam::BTExitIsam();
+}
+
 TEST_F(MapFileTest, AddKeyAppendsTheRecordNumberToKeyOneOnly) {
   isam::BTInitIsam(isam::NoNet, 62);
   ASSERT_TRUE(editmap::CREATEFILE());
