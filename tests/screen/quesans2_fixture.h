@@ -90,16 +90,19 @@ class AnswerTest : public ::testing::Test {
   }
   bool ScriptUsedUp() const { return script_.empty(); }
 
-  // Pixels of colour number n inside the prompt box.
-  static int PromptPixels(int n) {
+  // Pixels of colour number n in a rectangle (inclusive), and in the prompt box.
+  static int Pixels(int x1, int y1, int x2, int y2, int n) {
     int count = 0;
-    for (int y = screen::MAXY - 62; y <= screen::MAXY - 3; ++y) {
-      for (int x = 4; x <= screen::MAXX - 3; ++x) {
+    for (int y = y1; y <= y2; ++y) {
+      for (int x = x1; x <= x2; ++x) {
         count += graph::GetPixel(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)) ==
                  screen::ColorValue(n);
       }
     }
     return count;
+  }
+  static int PromptPixels(int n) {
+    return Pixels(4, screen::MAXY - 62, screen::MAXX - 3, screen::MAXY - 3, n);
   }
 
   // Asks a plain question of the given kind with a starting answer.

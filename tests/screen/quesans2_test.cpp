@@ -298,24 +298,19 @@ TEST_F(AnswerTest, AnswerIsCutToTheCallersLength) {
   EXPECT_EQ(answer, "ab");  // trailing blanks removed
 }
 
-TEST(AnswerKeys, KeyClasses) {
-  using namespace quesans2;
-  EXPECT_TRUE(IsAcceptable('q'));
-  EXPECT_TRUE(IsAcceptable('Q'));
-  EXPECT_TRUE(IsAcceptable('~'));
-  EXPECT_TRUE(IsAcceptable('\\'));
-  EXPECT_FALSE(IsAcceptable(':'));
-  EXPECT_FALSE(IsAcceptable(static_cast<unsigned char>(233)));
-  EXPECT_EQ(NormaliseKey(203), 166);  // Left
-  EXPECT_EQ(NormaliseKey(245), 15);   // Ctrl+End
-  EXPECT_EQ(NormaliseKey(253), 171);
-  EXPECT_EQ(NormaliseKey(187), 187);  // not in the table
-  EXPECT_FALSE(IsInsertedCode('%', true));  // 37 is an editing code
-  EXPECT_TRUE(IsInsertedCode(207, false));  // End reaches the caller
-  EXPECT_FALSE(IsInsertedCode(208, false));
-  EXPECT_FALSE(PassesKindFilter('N', 'a'));
-  EXPECT_TRUE(PassesKindFilter('N', '/'));
-  EXPECT_TRUE(PassesKindFilter('A', ':' - 1));
-  EXPECT_FALSE(PassesKindFilter('A', 178));
-  EXPECT_TRUE(PassesKindFilter('X', 178));
+TEST_F(AnswerTest, LabelLineShowsLabelAndAnswerOnlyWhenAsked) {
+  // A plain question's label line: label at (50, 100) in colour 250, the
+  // answer from x 250 in colour 253.
+  Type("abc\r");
+  kiosk::Str255 answer;
+  double number = 0;
+  QUESTION_ANSWER2("Name?", "", answer, 255, number, 'A', 'x', 'x', 4, 8);
+  EXPECT_EQ(Pixels(250, 99, 600, 130, 253), 0);
+  EXPECT_EQ(Pixels(5, 99, 249, 130, 250), 0);
+
+  Type("abc\r");
+  answer.clear();
+  QUESTION_ANSWER2("Name?", "", answer, 255, number, 'A', 'd', 'D', 4, 8);
+  EXPECT_GT(Pixels(250, 99, 600, 130, 253), 0);
+  EXPECT_GT(Pixels(5, 99, 249, 130, 250), 0);
 }
