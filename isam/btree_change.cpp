@@ -324,11 +324,17 @@ void IsamAddKey(IsamFileBlock* ifb, int key, std::int32_t userDatRef, const Isam
   IsamDatIndDescr& d = ifb->DID[key];
   d.SequentialOK = false;
   Ctx c = MakeCtx(ifb, key, userDatRef, userKey);
-  if (!Search(c, d.RootRef, -1, 0, 1)) return;
+  if (!Search(c, d.RootRef, -1, 0, 1)) {
+    ifb->IndexDamaged = true;
+    return;
+  }
   if (c.rising) {
     std::int32_t ref = 0;
     IsamPage* root = IsamNewPage(ifb, ref, key);
-    if (root == nullptr) return;
+    if (root == nullptr) {
+      ifb->IndexDamaged = true;  // the split below has lost its middle item
+      return;
+    }
     root->ItemsOnPage = 1;
     root->BckwPageRef = d.RootRef;
     root->ItemArray[1] = c.up;
@@ -350,15 +356,24 @@ void IsamDeleteKey(IsamFileBlock* ifb, int key, std::int32_t userDatRef,
   IsamDatIndDescr& d = ifb->DID[key];
   d.SequentialOK = false;
   Ctx c = MakeCtx(ifb, key, userDatRef, userKey);
-  if (!Delete(c, d.RootRef, 1)) return;
+  if (!Delete(c, d.RootRef, 1)) {
+    ifb->IndexDamaged = true;
+    return;
+  }
   if (c.underflow) {
     IsamPage* root = IsamGetPage(ifb, d.RootRef, key);
-    if (root == nullptr) return;
+    if (root == nullptr) {
+      ifb->IndexDamaged = true;
+      return;
+    }
     if (root->ItemsOnPage == 0) {
       // The tree loses a level (or becomes empty).
       std::int32_t newRoot = root->BckwPageRef;
       IsamReturnPage(root);
-      if (!IsamOK) return;
+      if (!IsamOK) {
+        ifb->IndexDamaged = true;
+        return;
+      }
       d.RootRef = newRoot;
       d.InfoRecChanged = true;
     }

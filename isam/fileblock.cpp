@@ -86,7 +86,7 @@ void IsamPutInfoRec(IsamFileBlock* ifb, int part) {
     h.NumRec = d.NumRec;
     h.LenRec = d.LenRec;
     h.Keys = ifb->NrOfKeys;
-    h.ADK = 0;
+    h.ADK = ifb->IndexDamaged ? 1 : 0;
     unsigned char b[format::kDataHeaderLen];
     format::EncodeDataHeader(h, b);
     IsamPutBlock(ifb->DatF, 0, sizeof b, b);

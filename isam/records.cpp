@@ -104,8 +104,16 @@ void IsamAddRec(IsamFileBlock* ifb, std::int32_t& refNr, const void* source) {
   WriteRecord(ifb, ref, source);
   if (!IsamOK) {
     if (d.FirstFreeChanged) {
+      // A partial write may have hit the slot's chain link: put it back.
+      const std::int32_t link = d.FirstFree;
       d.FirstFree = oldFirstFree;
       d.NumberFree += 1;
+      const std::int32_t err = IsamError;
+      unsigned char b[4];
+      format::PutI32(b, link);
+      IsamPutBlock(ifb->DatF, std::int64_t(ref) * d.LenRec, 4, b);
+      IsamOK = false;
+      IsamError = err;
     } else {
       d.NumRec -= 1;
     }

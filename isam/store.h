@@ -48,6 +48,9 @@ struct IsamFileBlock {
   std::int32_t MaxPages = 0;  // blocks after block 0
   std::array<IsamDatIndDescr, MaxNrOfKeys + 1> DID{};
   bool DataBuffered = false;  // the index-damaged mark is written
+  // A key change failed part way: the mark stays set at close, so the next
+  // open reports 10010 and the index is rebuilt.
+  bool IndexDamaged = false;
   bool ReadOnlyFB = false;
   bool SaveFB = false;
   CharConvProc CharConv = BTNoCharConvert;
@@ -61,8 +64,8 @@ extern std::vector<IsamFileBlock*> IsamOpenFileBlockList;  // in opening order
 
 // Writes the index-damaged mark at the first change after an open.
 void IsamSetDataBufferedFlag(IsamFileBlock* ifb);
-// Writes one header from its descriptor: part 0 the data header (mark 0),
-// part k key k's header.
+// Writes one header from its descriptor: part 0 the data header (mark 0
+// unless the index was left damaged), part k key k's header.
 void IsamPutInfoRec(IsamFileBlock* ifb, int part);
 
 // Record and page numbers (part 0 records, part k pages of key k).
