@@ -13,6 +13,18 @@ namespace {
 
 std::uint32_t Black() { return ColorValue(graph::kBlack); }
 
+// Dotted lines every 100 pixels, for laying out a new screen by eye.
+void LayoutGrid() {
+  COLORS1(59);
+  graph::SetLineStyle(1, 0, 1);
+  for (int x = 100; x < MAXX; x += 100)
+    graph::Line(static_cast<std::int16_t>(x), 51, static_cast<std::int16_t>(x), static_cast<std::int16_t>(MAXY - 64));
+  for (int y = 100; y < MAXY - 63; y += 100)
+    graph::Line(3, static_cast<std::int16_t>(y), static_cast<std::int16_t>(MAXX - 1), static_cast<std::int16_t>(y));
+  graph::SetLineStyle(0, 0, 3);
+  COLORS1(250);
+}
+
 }  // namespace
 
 void INIT(std::uint16_t driver, std::uint16_t mode) {
@@ -53,6 +65,7 @@ void FRAME4() {
   LOADBMP(MAXX / 2 - 85, 10, "fixtures\\plov.bmp");
   X = MAXX / 2 - static_cast<std::int32_t>(kBanner.size());
   FNT0(51, X, 8, 1, 0, 0, 40, 0, 0, "", kBanner);
+  if (SHOW_GRID == 1) LayoutGrid();
   graph::SetBkColor(Black());
   FULLPORT();
 }

@@ -36,3 +36,13 @@ TEST_F(PrimitivesTest, TextIsWrittenInItsColourAtItsPlace) {
   FNT0(kRed, 100, 400, 4, 0, 0, 30, 0, 0, "r", "a");
   EXPECT_EQ(graph::GetBkColor(), ColorValue(kWhite));
 }
+
+TEST_F(PrimitivesTest, CheckScreenListsTheTextSpecLines) {
+  PASS1[0] = "first";
+  PASS1[25] = "last";
+  PASS1[26] = "not shown";
+  CONV2();
+  EXPECT_GT(Count(50, 50, 250, 85, kYellow), 20);
+  EXPECT_GT(Count(50, 675, 250, 710, kYellow), 20);
+  EXPECT_EQ(Count(0, 710, MAXX, MAXY, kYellow), 0);
+}

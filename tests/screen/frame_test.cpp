@@ -46,6 +46,15 @@ TEST_F(PrimitivesTest, StandardFrame) {
   EXPECT_EQ(graph::GetBkColor(), ColorValue(kBlack));
 }
 
+TEST_F(PrimitivesTest, LayoutGridOnlyWhenAskedFor) {
+  FRAME4();
+  EXPECT_EQ(Count(10, 60, 500, 300, 59), 0);
+  SHOW_GRID = 1;
+  FRAME4();
+  EXPECT_GT(Count(95, 60, 105, 300, 59), 50);
+  EXPECT_EQ(Count(10, MAXY - 55, MAXX - 10, MAXY - 10, 59), 0);  // the prompt box stays clear
+}
+
 TEST_F(PrimitivesTest, FrameShowsTheLogo) {
   graph::SetFillStyle(1, ColorValue(kRed));
   graph::Bar(0, 0, 9, 9);
