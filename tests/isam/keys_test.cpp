@@ -243,3 +243,29 @@ TEST_F(KeysTest, FreedPagesAreReused) {
 }
 
 }  // namespace
+
+namespace {
+
+// Index files from elsewhere may use a smaller even page size: splits,
+// balancing and merges then work on that size.
+TEST_F(KeysTest, SmallerStoredPageSizeIsUsed) {
+  IsamFileBlockPtr fb = CreateOpen(30, {{6, true}});
+  BTCloseFileBlock(fb);
+  const std::int32_t slot = (6 + 9) * 10 + 6;
+  WriteBytes("data/t.IX", 12, Le32(slot));
+  WriteBytes("data/t.IX", 26, {10, 0});
+  std::filesystem::resize_file(Path("data/t.IX"), slot);
+  BTOpenFileBlock(fb, "data\\t");
+  ASSERT_TRUE(IsamOK) << IsamError;
+  EXPECT_EQ(BTKeyLen(fb, 1), 6);
+  AddRecords(fb, 400);
+  for (int i = 1; i <= 400; ++i) BTAddKey(fb, 1, i, K(i * 13 % 50));
+  for (int i = 1; i <= 400; i += 3) BTDeleteKey(fb, 1, i, K(i * 13 % 50));
+  KeyCheck kc = CloseAndCheck(fb);
+  EXPECT_EQ(kc.PageSize, 10);
+  EXPECT_EQ(kc.Entries, 400 - 134);
+  EXPECT_GE(kc.Depth, 3);
+  EXPECT_EQ(Bytes("data/t.IX").size() % slot, 0u);
+}
+
+}  // namespace
