@@ -25,24 +25,12 @@ Corners Box(int angle, double x, double y, double depth, double width, double zo
 }  // namespace
 
 TEST(SnapAngle, EightDirections) {
-  EXPECT_EQ(SnapAngle(0), 360);
-  EXPECT_EQ(SnapAngle(22), 360);
-  EXPECT_EQ(SnapAngle(23), 45);
-  EXPECT_EQ(SnapAngle(30), 45);
-  EXPECT_EQ(SnapAngle(66), 90);
-  EXPECT_EQ(SnapAngle(100), 90);
-  EXPECT_EQ(SnapAngle(113), 135);
-  EXPECT_EQ(SnapAngle(178), 180);
-  EXPECT_EQ(SnapAngle(200), 180);
-  EXPECT_EQ(SnapAngle(203), 225);
-  EXPECT_EQ(SnapAngle(248), 270);
-  EXPECT_EQ(SnapAngle(293), 315);
-  EXPECT_EQ(SnapAngle(337), 315);
-  EXPECT_EQ(SnapAngle(338), 360);
-  EXPECT_EQ(SnapAngle(339), 360);
-  EXPECT_EQ(SnapAngle(360), 360);
-  EXPECT_EQ(SnapAngle(-5), -1);
-  EXPECT_EQ(SnapAngle(361), -1);
+  // Each band's edges: {angle, direction}.
+  const int cases[][2] = {{0, 360},   {22, 360},  {23, 45},   {65, 45},   {66, 90},   {100, 90},
+                          {112, 90},  {113, 135}, {177, 135}, {178, 180}, {202, 180}, {203, 225},
+                          {247, 225}, {248, 270}, {292, 270}, {293, 315}, {337, 315}, {338, 360},
+                          {339, 360}, {360, 360}, {-5, -1},   {361, -1}};
+  for (const auto& c : cases) EXPECT_EQ(SnapAngle(c[0]), c[1]) << c[0];
 }
 
 TEST_F(PrimitivesTest, BoxCornersCarryTheOffsetsTwice) {
@@ -126,22 +114,14 @@ TEST_F(PrimitivesTest, FilledBoxesFollowTheFillStyle) {
 }
 
 TEST_F(PrimitivesTest, LineStyleCodes) {
-  ST0(3, 2);
-  EXPECT_EQ(LW, 3);
-  EXPECT_EQ(ST, 2);
-  EXPECT_EQ(P1, 4);
-  ST0(0, 7);  // style above 6 becomes 1
-  EXPECT_EQ(LW, 1);
-  EXPECT_EQ(ST, 1);
-  ST0(9, 4);  // thickness above 4 becomes 1
-  EXPECT_EQ(LW, 1);
-  EXPECT_EQ(ST, 4);
-  ST0(-1, -1);  // negative codes keep what was set
-  EXPECT_EQ(LW, 1);
-  EXPECT_EQ(ST, 4);
-  ST0(4, -1);
-  EXPECT_EQ(LW, 4);
-  EXPECT_EQ(ST, 4);
+  // {thickness code, style code, LW, ST} in turn; negative codes keep what was set.
+  const int steps[][4] = {{3, 2, 3, 2}, {0, 7, 1, 1}, {9, 4, 1, 4}, {-1, -1, 1, 4}, {4, -1, 4, 4}};
+  for (const auto& s : steps) {
+    ST0(s[0], s[1]);
+    EXPECT_EQ(LW, s[2]) << s[0];
+    EXPECT_EQ(ST, s[3]) << s[1];
+    EXPECT_EQ(P1, 4);
+  }
   // The outline box draws solid in its own thickness.
   DRAWBOXG(0, kRed, 3, 100, 100, 10, 10, 1, 99, 7, kBlack, 0, 0);
   EXPECT_EQ(ST, 0);

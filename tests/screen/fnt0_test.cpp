@@ -8,13 +8,12 @@ TEST(Fnt0Codes, MapToSlotsJustificationAndStyle) {
   for (int code = 0; code <= 8; ++code) EXPECT_EQ(FontSlotOf(code), slots[code]) << code;
   EXPECT_EQ(FontSlotOf(9), 0);
   EXPECT_EQ(FontSlotOf(-1), 0);
-  EXPECT_EQ(HorizontalOf(2), 1);
-  EXPECT_EQ(HorizontalOf(3), 2);
-  EXPECT_EQ(HorizontalOf(51), 0);
-  EXPECT_EQ(HorizontalOf(19), 0);
-  EXPECT_EQ(VerticalOf(2), 1);
-  EXPECT_EQ(VerticalOf(3), 2);
-  EXPECT_EQ(VerticalOf(1), 0);
+  // Justification codes: 2 and 3 mean something, anything else (51, 19...) is 0.
+  for (int code : {0, 1, 2, 3, 19, 51}) {
+    const int expected = code == 2 ? 1 : code == 3 ? 2 : 0;
+    EXPECT_EQ(HorizontalOf(code), expected) << code;
+    EXPECT_EQ(VerticalOf(code), expected) << code;
+  }
   EXPECT_EQ(StyleFlagsOf("x"), 0);
   EXPECT_EQ(StyleFlagsOf(""), 0);
   EXPECT_EQ(StyleFlagsOf("b"), 16);

@@ -69,19 +69,11 @@ TEST(RealToInteger, SixteenBitFollowsTheSameRules) {
 }
 
 TEST(StringToReal, SkipsLeadingBlanksAndRejectsNonNumbers) {
-  EXPECT_DOUBLE_EQ(ToReal("  12.5"), 12.5);
-  EXPECT_DOUBLE_EQ(ToReal("-3"), -3);
-  EXPECT_DOUBLE_EQ(ToReal(".5"), 0.5);
-  EXPECT_DOUBLE_EQ(ToReal("1e2"), 100);
-  EXPECT_DOUBLE_EQ(ToReal("7 "), 7);
-  EXPECT_DOUBLE_EQ(ToReal(""), 0);
-  EXPECT_DOUBLE_EQ(ToReal("abc"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("12abc"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("1 2"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("-"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("1e"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("nan"), 0);
-  EXPECT_DOUBLE_EQ(ToReal("1e999"), 0);
+  const std::pair<const char*, double> cases[] = {
+      {"  12.5", 12.5}, {"-3", -3}, {".5", 0.5}, {"1e2", 100}, {"7 ", 7},  {"", 0},      {"abc", 0},
+      {"12abc", 0},     {"1 2", 0}, {"-", 0},    {"1e", 0},    {"nan", 0}, {"1e999", 0},
+  };
+  for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ToReal(text), value) << '"' << text << '"';
 }
 
 TEST(StringToReal, CombinedWithRounding) {
