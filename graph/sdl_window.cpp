@@ -97,6 +97,8 @@ void WindowThread(int mode, std::string title) {
   OpenedWindow w;
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  // The window surface is a plain software framebuffer: no GL underneath.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_SetThreadPriority(SDL_THREAD_PRIORITY_HIGH);
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     w.result = grWindowFailed;
@@ -139,15 +141,16 @@ void WindowThread(int mode, std::string title) {
   Signal(w);
 
   bool dropText = false;
+  // Polled rather than waited for: SDL's waiting wakes itself with an event
+  // sent to the window, which can outlive the window at shutdown.
   while (!g_quit) {
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, 16)) {
-      HandleEvent(e, dropText, win);
-      while (SDL_PollEvent(&e)) HandleEvent(e, dropText, win);
-    }
+    while (SDL_PollEvent(&e)) HandleEvent(e, dropText, win);
     if (Dev().dirty) Repaint(win);
+    SDL_Delay(8);
   }
-  SDL_StopTextInput();
+  // Text input ends with the window: stopping it first makes the input
+  // method send to a window that is going away.
   SDL_DestroyWindow(win);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }

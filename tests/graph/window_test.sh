@@ -56,7 +56,7 @@ xdotool mousemove 960 540
 xdotool key --delay 30 a B 1 Return Escape F1 shift+F12 alt+m Pause ctrl+Home Up
 # Keypad by raw keycode: 80 = keypad 8, 84 = keypad 5, 77 = Num Lock.
 xdotool key --delay 30 80 84 77 80 84 77 ctrl+q
-wait "$APP_PID"
+wait "$APP_PID" || fail "window check program ended with $?: $(cat "$WORK/app.log")"
 APP_PID=""
 
 got=$(tr '\n' ' ' <"$WORK/keys")
