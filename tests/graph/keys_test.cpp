@@ -73,6 +73,13 @@ TEST_F(KeyQueue, ReadKeyWaitsInVirtualTime) {
   EXPECT_EQ(kiosk::clock::NowMs() - start, 390);
 }
 
+TEST(SoundTest, BlocksForItsDurationInRealTime) {
+  kiosk::clock::Reset();
+  auto t0 = kiosk::clock::NowMs();
+  Sound(880, 60);  // a tone, or silence where there is no audio device
+  EXPECT_GE(kiosk::clock::NowMs() - t0, 60);
+}
+
 TEST(KeyTable, FunctionKeys) {
   EXPECT_EQ(T(Key::F1), C(59));
   EXPECT_EQ(T(Key::F10), C(68));
