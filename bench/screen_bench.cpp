@@ -36,20 +36,48 @@ std::vector<BoxArgs> Boxes() {
   return boxes;
 }
 
+void DrawBoxes(const std::vector<BoxArgs>& boxes) {
+  for (const BoxArgs& b : boxes)
+    screen::DRAWBOXG(b.angle, b.colour, b.style, b.x, b.y, b.depth, b.width, 4.0, b.fill, b.thick, 12, 20, 60);
+}
+
+void DrawTexts() {
+  for (int i = 0; i < 200; ++i)
+    screen::FNT0(50 + i % 200, 60 + (i % 8) * 230, 80 + (i / 8) * 38, i % 9, 0, 0, 20 + i % 12, i % 4, 0,
+                 (i % 3) ? "x" : "b", "Aisle 12 - Bakery");
+}
+
 void BM_FullScreen(benchmark::State& state) {
   OpenScreen();
   const std::vector<BoxArgs> boxes = Boxes();
   for (auto _ : state) {
     screen::FRAME4();
-    for (const BoxArgs& b : boxes)
-      screen::DRAWBOXG(b.angle, b.colour, b.style, b.x, b.y, b.depth, b.width, 4.0, b.fill, b.thick, 12, 20, 60);
-    for (int i = 0; i < 200; ++i)
-      screen::FNT0(50 + i % 200, 60 + (i % 8) * 230, 80 + (i / 8) * 38, i % 9, 0, 0, 20 + i % 12, i % 4, 0,
-                   (i % 3) ? "x" : "b", "Aisle 12 - Bakery");
+    DrawBoxes(boxes);
+    DrawTexts();
     screen::FULLPORT();
   }
 }
 BENCHMARK(BM_FullScreen)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The three parts on their own, to show where the time goes.
+void BM_Frame(benchmark::State& state) {
+  OpenScreen();
+  for (auto _ : state) screen::FRAME4();
+}
+BENCHMARK(BM_Frame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_Boxes(benchmark::State& state) {
+  OpenScreen();
+  const std::vector<BoxArgs> boxes = Boxes();
+  for (auto _ : state) DrawBoxes(boxes);
+}
+BENCHMARK(BM_Boxes)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_Texts(benchmark::State& state) {
+  OpenScreen();
+  for (auto _ : state) DrawTexts();
+}
+BENCHMARK(BM_Texts)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace
 
