@@ -83,7 +83,12 @@ void SetColor(std::uint32_t c);
 std::uint32_t GetColor();
 void SetBkColor(std::uint32_t c);
 std::uint32_t GetBkColor();
+// Styles 1-4 dash one-pixel pens; pens wider than one pixel draw solid, as
+// the classic wide pens do. Thickness 0 is one pixel.
 void SetLineStyle(std::uint16_t style, std::uint16_t pattern, std::uint16_t thickness);
+// Hatches are transparent between their lines and aligned to the screen;
+// the user pattern (style 8) draws its ones in c and its zeros in the
+// background colour.
 void SetFillStyle(std::uint16_t style, std::uint32_t c);
 void SetFillPattern(const std::uint8_t pattern[8], std::uint32_t c);
 void SetViewPort(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
@@ -114,6 +119,9 @@ std::uint32_t GetPixel(std::int16_t x, std::int16_t y);
 std::uint32_t GetPixelRgb(std::int32_t x, std::int32_t y);
 
 // ---- Text (texts are Windows-1252 bytes) ----
+// font: slot | weight step << 4 | underline << 8 | italic << 12. size: the
+// height of the character cell (ascent plus descent) in pixels; below 6 it
+// counts in steps of 8 pixels, and 0 means the default 16.
 void SetTextStyle(std::uint16_t font, std::int16_t direction, std::uint16_t size);
 void SetUserCharSize(std::int16_t extraSpace, std::int16_t breakSpace, std::int16_t a, std::int16_t b);
 void SetTextJustify(std::uint16_t horizontal, std::uint16_t vertical);
@@ -121,8 +129,11 @@ void OutText(std::string_view s);
 void OutTextXY(std::int16_t x, std::int16_t y, std::string_view s);
 std::int32_t TextWidth(std::string_view s);
 std::int32_t TextHeight(std::string_view s);
-// Puts face into the first free font slot if the system has that family and
-// returns the slot; -5 (and GrResult -5) when it has not.
+// Puts face into the first free font slot if the system has that family (or
+// a stand-in for it: Times New Roman -> Liberation Serif, Arial -> Liberation
+// Sans, Courier New -> Liberation Mono, Caesar Open -> DejaVu Serif, Andale
+// Mono -> DejaVu Sans Mono, Tahoma -> DejaVu Sans Condensed, ParkAvenue BT ->
+// Z003) and returns the slot; -5 (and GrResult -5) when it has not.
 std::int16_t InstallUserFont(std::string_view face);
 // Number of font slots.
 constexpr int kFontSlots = 15;
