@@ -1,6 +1,7 @@
 // Screen rectangles as complete 24-bit BMP file images, and back.
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "graph/device.h"
 #include "graph/graph.h"
@@ -94,7 +95,11 @@ void GetImage(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2
   }
   int ox = St().vx1, oy = St().vy1;
   std::lock_guard<std::mutex> g(Dev().lock);
-  buffer = Capture(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
+  try {
+    buffer = Capture(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
+  } catch (const std::bad_alloc&) {
+    Fail(grError);  // a rectangle too large to hold
+  }
 }
 
 void PutImage(std::int16_t x, std::int16_t y, const std::uint8_t* buffer, std::size_t size, std::uint16_t mode) {
