@@ -1,0 +1,198 @@
+// The walk over the map file and the drawing of one element.
+#include "map/render.h"
+
+#include <cmath>
+#include <limits>
+
+#include "graph/graph.h"
+#include "isam/dberrors.h"
+#include "map/mapfile.h"
+#include "map/render_text.h"
+#include "map/zones.h"
+#include "screen/primitives.h"
+#include "shell/textfile.h"
+
+namespace mapview {
+
+std::int32_t CHANGEZONE = 1;
+std::int32_t FLOOR = 1;
+ShortStr<1> PSHELVES("N");
+ShortStr<1> PGRID("N");
+ShortStr<1> PLABEL("Y");
+Str255 SNAMEX;
+std::int32_t FLG = 0;
+std::int32_t F1 = 0;
+std::int32_t FG = 0;
+
+double IX = 0, IY = 0, BL1 = 0, BW1 = 0;
+std::int32_t BAN = 0, I2 = 0, I3 = 0, I4 = 0, I5 = 0, I6 = 0, FLH = 0, SFLOOR = 0;
+
+namespace {
+
+constexpr std::int32_t kBlack = 12;
+constexpr std::int32_t kGridColour = 250;
+
+double Real(std::string_view text) {
+  double r = 0;
+  screen::STRINGTOREAL(text, r);
+  return r;
+}
+
+std::int32_t Rounded(std::string_view text) {
+  double r = 0;
+  std::int32_t n = 0;
+  screen::STRINGTORI(text, r, n);
+  return n;
+}
+
+// The whole part, kept inside 32 bits.
+std::int32_t WholePart(std::string_view text) {
+  const double r = std::trunc(Real(text));
+  if (!(r > std::numeric_limits<std::int32_t>::min() && r < std::numeric_limits<std::int32_t>::max())) return 0;
+  return static_cast<std::int32_t>(r);
+}
+
+void MapViewport() {
+  graph::SetViewPort(1, 1, static_cast<std::int16_t>(screen::MAXX - 1),
+                     static_cast<std::int16_t>(screen::MAXY - 63), true);
+}
+
+void DispatchFixture() {
+  const std::string size = Upper(editmap::SHELF.S_SIZE.view());
+  struct Entry {
+    const char* code;
+    bool exact;
+    void (*draw)();
+  };
+  static constexpr Entry kTable[] = {
+      {"F1", false, FIXTURES}, {"F2", false, FIXTURES2}, {"F3", false, FIXTURES3},
+      {"F4", false, FIXTURES4}, {"R4", true, GC04},       {"C0", true, GC0},
+      {"4C", false, GC04P},    {"C5", false, GC04P},     {"R42", true, GC03},
+      {"42C", true, GC03P},
+  };
+  for (const Entry& e : kTable) {
+    if (e.exact ? size == e.code : Contains(size, e.code)) {
+      e.draw();
+      F1 = 2;
+    }
+  }
+}
+
+void DrawLabels() {
+  const std::string_view id = editmap::SHELF.S_ID.view();
+  const std::string I = Upper(id);
+  const std::int32_t lang = screen::LANGUAGE2;
+  const std::string W = (lang >= 1 && lang <= 5) ? Upper(screen::LANGG[lang].view()) : std::string();
+  const std::int32_t zone = zones::ZONE;
+  auto draw = [] {
+    MLABEL();
+    FLG = 2;
+  };
+  if (Contains(PGRID.view(), "Y") && zone == 0 && Contains(I, "GRIDL3")) draw();
+  if (Contains(id, "L1") && zone != 0 && Contains(I, W)) draw();
+  if (Contains(id, "L3") && zone == 0 && Contains(I, W) && !Contains(I, "GRIDL3")) draw();
+  if (Contains(id, "L3") && zone == kAllGridLabels && PGRID == "Y") {
+    draw();
+  } else if (Contains(I, "GRIDL3") && zone == 0 && Contains(I, W)) {
+    draw();
+  }
+}
+
+}  // namespace
+
+void DECODE() {
+  const editmap::MAPDEF& s = editmap::SHELF;
+  IX = Real(s.S_X.view());
+  IY = Real(s.S_Y.view());
+  BL1 = Real(s.S_LENGTH.view());
+  BW1 = Real(s.S_WIDTH.view());
+  BAN = Rounded(s.S_ANGLE.view());
+  I2 = Rounded(s.S_COLOR.view());
+  I3 = Rounded(s.S_STYLE.view());
+  I4 = WholePart(s.S_FILL.view());
+  I5 = Rounded(s.S_THICK.view());
+  I6 = Rounded(s.S_BCOLOR.view());
+  FLH = Rounded(s.S_IFLABEL.view());
+  SFLOOR = WholePart(s.S_FLOOR.view());
+}
+
+void DISMAP() {
+  graph::SetBkColor(screen::ColorValue(kBlack));
+  F1 = 0;
+  FLG = 0;
+  FLOOR = CHANGEZONE;
+  DECODE();
+  const std::string_view id = editmap::SHELF.S_ID.view();
+  const std::size_t hash = id.find('#');
+  if (hash != std::string_view::npos) SNAMEX = id.substr(0, hash);
+  MapViewport();
+  // Members of a group are drawn through the group's "#" element only.
+  if (!SNAMEX.empty() && Contains(id, SNAMEX.view()) && hash == std::string_view::npos) return;
+  if (!IsOn(PSHELVES.view()) && Contains(id, "!")) {
+    FLG = 1;
+    return;
+  }
+  if (!IsOn(PGRID.view()) && StartsWithNoCase(id, "GRID")) {
+    FLG = 2;
+    return;
+  }
+  if (SFLOOR != CHANGEZONE) {
+    FLG = 3;
+    return;
+  }
+  DispatchFixture();
+  DrawLabels();
+  if (Contains(id, "L1") || Contains(id, "L3")) FLG = 2;  // a label is never a box
+  MapViewport();
+  if (FLG == 0 && F1 == 0) {
+    // The element's width is the box's depth and its length the box's width.
+    screen::DRAWBOXG(BAN, I2, I3, IX, IY, BW1, BL1, zones::ZOOM, I4, I5, I6, zones::OFFSETX,
+                     zones::OFFSETY);
+  }
+}
+
+void SHELVES2() {
+  if (editmap::PE) {
+    bool reported = false;
+    // By record number up to the highest ever allocated: with deleted records
+    // among them the used count would stop short of the last elements.
+    for (std::int32_t n = 1; n <= glue::HIGHESTREC(editmap::MAPFILE); ++n) {
+      isam::BTGetRec(editmap::PE, n, &editmap::SHELF);
+      if (!isam::IsamOK) {
+        if (!reported && editmap::MAPFILE.tell) {
+          dberrors::IsamErrorNum(isam::IsamError);
+          editmap::MAPFILE.tell(dberrors::IsamEMessage.view());
+        }
+        reported = true;  // one message per redraw, not one per record
+        continue;
+      }
+      if (editmap::SHELF.DEL != 0 || Contains(editmap::SHELF.S_ID.view(), "~")) continue;
+      if (CHANGEZONE != 0 && Contains(Upper(editmap::SHELF.S_ID.view()), "GRID")) {
+        screen::COLORS1(kGridColour);
+        editmap::SHELF.S_FLOOR = std::to_string(CHANGEZONE);  // grid lines lie on every floor
+      }
+      DISMAP();
+    }
+  }
+  screen::FULLPORT();
+}
+
+void GETLANG2() {
+  langs::TextFile in;
+  if (!in.Open("data\\lang2.txt")) return;
+  for (int k = 1; k <= 5; ++k) screen::LANGG[k] = in.ReadLine();
+}
+
+void ResetForTest() {
+  CHANGEZONE = 1;
+  FLOOR = 1;
+  PSHELVES = "N";
+  PGRID = "N";
+  PLABEL = "Y";
+  SNAMEX.clear();
+  FLG = F1 = FG = 0;
+  IX = IY = BL1 = BW1 = 0;
+  BAN = I2 = I3 = I4 = I5 = I6 = FLH = SFLOOR = 0;
+}
+
+}  // namespace mapview
