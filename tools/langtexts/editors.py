@@ -1,0 +1,342 @@
+# -*- coding: utf-8 -*-
+# Families of the staff editors: record screens (labels form, placement
+# spec lines, question descriptors), menu screens and search questions.
+
+L = ["E", "F", "I", "S", "P"]
+
+# Field labels and questions, record order. (label, question) per language.
+PROD = {
+"E": [("Search words", "Search words, first line:"), ("More search words", "Search words, second line:"),
+      ("Shelf", "Shelf name or code:"), ("Department", "Department:"), ("Exclusion code", "Exclusion code:"),
+      ("Map position x", "Position on the map, x:"), ("Map position y", "Position on the map, y:"),
+      ("Floor", "Floor:"), ("Heading", "Heading shown to shoppers:")] +
+     [("Line %d" % n, "Location text, line %d:" % n) for n in range(3, 11)] +
+     [("See also", "See also:")],
+"F": [("Mots de recherche", "Mots de recherche, première ligne :"), ("Autres mots", "Mots de recherche, deuxième ligne :"),
+      ("Rayon", "Nom ou code du rayon :"), ("Département", "Département :"), ("Code d'exclusion", "Code d'exclusion :"),
+      ("Position x sur le plan", "Position sur le plan, x :"), ("Position y sur le plan", "Position sur le plan, y :"),
+      ("Étage", "Étage :"), ("Titre", "Titre affiché aux clients :")] +
+     [("Ligne %d" % n, "Texte d'emplacement, ligne %d :" % n) for n in range(3, 11)] +
+     [("Voir aussi", "Voir aussi :")],
+"I": [("Parole di ricerca", "Parole di ricerca, prima riga:"), ("Altre parole", "Parole di ricerca, seconda riga:"),
+      ("Scaffale", "Nome o codice dello scaffale:"), ("Reparto", "Reparto:"), ("Codice di esclusione", "Codice di esclusione:"),
+      ("Posizione x sulla mappa", "Posizione sulla mappa, x:"), ("Posizione y sulla mappa", "Posizione sulla mappa, y:"),
+      ("Piano", "Piano:"), ("Titolo", "Titolo mostrato ai clienti:")] +
+     [("Riga %d" % n, "Testo della posizione, riga %d:" % n) for n in range(3, 11)] +
+     [("Vedi anche", "Vedi anche:")],
+"S": [("Palabras de búsqueda", "Palabras de búsqueda, primera línea:"), ("Más palabras", "Palabras de búsqueda, segunda línea:"),
+      ("Estante", "Nombre o código del estante:"), ("Departamento", "Departamento:"), ("Código de exclusión", "Código de exclusión:"),
+      ("Posición x en el plano", "Posición en el plano, x:"), ("Posición y en el plano", "Posición en el plano, y:"),
+      ("Planta", "Planta:"), ("Título", "Título que ven los clientes:")] +
+     [("Línea %d" % n, "Texto de ubicación, línea %d:" % n) for n in range(3, 11)] +
+     [("Vea también", "Vea también:")],
+"P": [("Palavras de pesquisa", "Palavras de pesquisa, primeira linha:"), ("Mais palavras", "Palavras de pesquisa, segunda linha:"),
+      ("Prateleira", "Nome ou código da prateleira:"), ("Secção", "Secção:"), ("Código de exclusão", "Código de exclusão:"),
+      ("Posição x na planta", "Posição na planta, x:"), ("Posição y na planta", "Posição na planta, y:"),
+      ("Piso", "Piso:"), ("Título", "Título mostrado aos clientes:")] +
+     [("Linha %d" % n, "Texto de localização, linha %d:" % n) for n in range(3, 11)] +
+     [("Veja também", "Veja também:")],
+}
+PROD_LEN = [55, 55, 35, 14, 14, 16, 16, 5, 55] + [55] * 8 + [55]
+
+NOTF_EXTRA = {  # machine number replaces the exclusion code; time and date follow
+"E": (("Kiosk", "Kiosk number:"), ("Time", "Time:"), ("Date", "Date:")),
+"F": (("Borne", "Numéro de la borne :"), ("Heure", "Heure :"), ("Date", "Date :")),
+"I": (("Totem", "Numero del totem:"), ("Ora", "Ora:"), ("Data", "Data:")),
+"S": (("Terminal", "Número del terminal:"), ("Hora", "Hora:"), ("Fecha", "Fecha:")),
+"P": (("Quiosque", "Número do quiosque:"), ("Hora", "Hora:"), ("Data", "Data:")),
+}
+NOTF_LEN = [55, 55, 35, 14, 14, 16, 16, 5, 55] + [55] * 8 + [55, 15, 15]
+
+def notfound_fields(s):
+    p = list(PROD[s])
+    k, t, d = NOTF_EXTRA[s]
+    p[0] = {"E": ("Word searched", "Word searched:"), "F": ("Mot cherché", "Mot cherché :"),
+            "I": ("Parola cercata", "Parola cercata:"), "S": ("Palabra buscada", "Palabra buscada:"),
+            "P": ("Palavra procurada", "Palavra procurada:")}[s]
+    p[4] = k
+    return p + [t, d]
+
+MAPF = {
+"E": [("Identifier", "Identifier of the element:"), ("Department", "Department:"), ("Season", "Season:"),
+      ("Position x", "Anchor position, x:"), ("Position y", "Anchor position, y:"), ("Length", "Length:"),
+      ("Width", "Width:"), ("Angle", "Angle in degrees:"), ("Colour", "Colour number, 0 to 255:"),
+      ("Line style", "Line style, 0 to 6:"), ("Fill", "Fill, 0 to 9 or 99:"), ("Thickness", "Line thickness, 1 to 4:"),
+      ("Font", "Font number:"), ("Background", "Background colour number:"), ("Fixture code", "Fixture code:"),
+      ("Map label", "Label shown on the map:"), ("Floor", "Floor:"), ("Comment", "Comment:")],
+"F": [("Identifiant", "Identifiant de l'élément :"), ("Département", "Département :"), ("Saison", "Saison :"),
+      ("Position x", "Position du point d'ancrage, x :"), ("Position y", "Position du point d'ancrage, y :"), ("Longueur", "Longueur :"),
+      ("Largeur", "Largeur :"), ("Angle", "Angle en degrés :"), ("Couleur", "Numéro de couleur, de 0 à 255 :"),
+      ("Style de trait", "Style de trait, de 0 à 6 :"), ("Remplissage", "Remplissage, de 0 à 9 ou 99 :"), ("Épaisseur", "Épaisseur du trait, de 1 à 4 :"),
+      ("Police", "Numéro de police :"), ("Fond", "Numéro de couleur du fond :"), ("Code d'équipement", "Code d'équipement :"),
+      ("Libellé du plan", "Libellé affiché sur le plan :"), ("Étage", "Étage :"), ("Commentaire", "Commentaire :")],
+"I": [("Identificativo", "Identificativo dell'elemento:"), ("Reparto", "Reparto:"), ("Stagione", "Stagione:"),
+      ("Posizione x", "Punto di ancoraggio, x:"), ("Posizione y", "Punto di ancoraggio, y:"), ("Lunghezza", "Lunghezza:"),
+      ("Larghezza", "Larghezza:"), ("Angolo", "Angolo in gradi:"), ("Colore", "Numero del colore, da 0 a 255:"),
+      ("Stile della linea", "Stile della linea, da 0 a 6:"), ("Riempimento", "Riempimento, da 0 a 9 o 99:"), ("Spessore", "Spessore della linea, da 1 a 4:"),
+      ("Carattere", "Numero del carattere:"), ("Sfondo", "Numero del colore di sfondo:"), ("Codice arredo", "Codice dell'arredo:"),
+      ("Etichetta", "Etichetta mostrata sulla mappa:"), ("Piano", "Piano:"), ("Commento", "Commento:")],
+"S": [("Identificador", "Identificador del elemento:"), ("Departamento", "Departamento:"), ("Temporada", "Temporada:"),
+      ("Posición x", "Punto de anclaje, x:"), ("Posición y", "Punto de anclaje, y:"), ("Largo", "Largo:"),
+      ("Ancho", "Ancho:"), ("Ángulo", "Ángulo en grados:"), ("Color", "Número de color, de 0 a 255:"),
+      ("Estilo de línea", "Estilo de línea, de 0 a 6:"), ("Relleno", "Relleno, de 0 a 9 o 99:"), ("Grosor", "Grosor de línea, de 1 a 4:"),
+      ("Fuente", "Número de fuente:"), ("Fondo", "Número de color de fondo:"), ("Código de mueble", "Código de mueble:"),
+      ("Rótulo del plano", "Rótulo que se ve en el plano:"), ("Planta", "Planta:"), ("Comentario", "Comentario:")],
+"P": [("Identificador", "Identificador do elemento:"), ("Secção", "Secção:"), ("Estação", "Estação:"),
+      ("Posição x", "Ponto de ancoragem, x:"), ("Posição y", "Ponto de ancoragem, y:"), ("Comprimento", "Comprimento:"),
+      ("Largura", "Largura:"), ("Ângulo", "Ângulo em graus:"), ("Cor", "Número da cor, de 0 a 255:"),
+      ("Estilo da linha", "Estilo da linha, de 0 a 6:"), ("Preenchimento", "Preenchimento, de 0 a 9 ou 99:"), ("Espessura", "Espessura da linha, de 1 a 4:"),
+      ("Tipo de letra", "Número do tipo de letra:"), ("Fundo", "Número da cor de fundo:"), ("Código de móvel", "Código do móvel:"),
+      ("Rótulo da planta", "Rótulo mostrado na planta:"), ("Piso", "Piso:"), ("Comentário", "Comentário:")],
+}
+MAP_LEN = [40, 16, 16, 9, 9, 7, 7, 4, 4, 4, 4, 4, 4, 4, 4, 60, 5, 35]
+# A label element uses some fields differently (form "edm8").
+MAPLABEL_OVER = {
+"E": {5: "Languages (digits)", 9: "Character width", 10: "Character height", 12: "Font", 13: "Style letters"},
+"F": {5: "Langues (chiffres)", 9: "Largeur des caractères", 10: "Hauteur des caractères", 12: "Police", 13: "Style du texte"},
+"I": {5: "Lingue (cifre)", 9: "Larghezza dei caratteri", 10: "Altezza dei caratteri", 12: "Carattere", 13: "Stile del testo"},
+"S": {5: "Idiomas (cifras)", 9: "Ancho de los caracteres", 10: "Alto de los caracteres", 12: "Fuente", 13: "Estilo del texto"},
+"P": {5: "Idiomas (algarismos)", 9: "Largura dos caracteres", 10: "Altura dos caracteres", 12: "Tipo de letra", 13: "Estilo do texto"},
+}
+
+LABEL_X, KEY_X, VALUE_X = 110, 60, 560
+
+def rows(n):
+    step = 44 if n <= 18 else 40
+    return [130 + step * i for i in range(n)]
+
+def record_form(labels, footer):
+    ys = rows(len(labels))
+    c = ["88|%d|%d|4|0|0|28|0|0|x|%s" % (LABEL_X, y, t) for y, t in zip(ys, labels)]
+    q = ["253|%d|%d|4|0|0|28|0|0|b|%s" % (KEY_X, y, chr(65 + i)) for i, y in enumerate(ys)]
+    f = ["88|960|960|4|0|0|26|2|0|x|%s" % footer]
+    return ["F1|H0|C%d|Q%d|A0" % (len(c), len(q))] + f + c + q
+
+def placements(n):
+    return ["253,%d,%d,4,0,0,28,0,0,x" % (VALUE_X, y) for y in rows(n)] + ["******"]
+
+def descriptors(qs, lens):
+    ys = rows(len(qs))
+    out = []
+    for (label, q), y, m in zip(qs, ys, lens):
+        out.append("|".join(str(v) for v in (q, label, 253, LABEL_X, y, VALUE_X, 88, 0, 88, 253, 0,
+                                              1000000000, 0, m, 0, 0, 0, 0, 0, "N", 0, 28, 28, "x")))
+    return out + ["******"]
+
+def menu_form(title, items, footer, top=150):
+    """A titled list of key letters and descriptions."""
+    h = ["253|960|%d|1|0|0|50|2|0|b|%s" % (top, title)]
+    c = []
+    for i, (k, t) in enumerate(items):
+        y = top + 130 + 56 * i
+        c.append("253|560|%d|4|0|0|30|0|0|b|%s" % (y, k))
+        c.append("250|620|%d|4|0|0|30|0|0|x|%s" % (y, t))
+    f = ["88|960|950|4|0|0|26|2|0|x|%s" % footer]
+    return ["F1|H1|C%d|Q0|A0" % len(c)] + f + h + c
+
+def text_form(title, lines, footer, top=150):
+    h = ["253|960|%d|1|0|0|50|2|0|b|%s" % (top, title)]
+    c = ["250|960|%d|4|0|0|30|2|0|x|%s" % (top + 130 + 56 * i, t) for i, t in enumerate(lines)]
+    f = ["88|960|950|4|0|0|26|2|0|x|%s" % footer]
+    return ["F1|H1|C%d|Q0|A0" % len(c)] + f + h + c
+
+T = {
+"E": {
+ "rec_foot": "Pause: finish      Esc: cancel",
+ "back": "Esc or Pause: back",
+ "edp1": ("Products", ["Add a product", "Copy a product", "Delete a product", "Change a product", "Utilities",
+                       "Show the last product on the map", "Back to the staff menu"]),
+ "edp2": ("Product utilities", ["Print the list of products", "Rebuild the product file", "Hide the products of a shelf",
+                                "Show the products of a shelf again", "New product file from prodlist.txt",
+                                "Export the products to prodlist.txt", "Show the last product on the map",
+                                "Browse a list of products", "Back", "Erase the product file"]),
+ "edp7": ("Hide or show a shelf", ["First find one product of the shelf,", "then choose it with Pause:",
+                                    "every product of its shelf is hidden or shown again."]),
+ "edp5": ["Words to look for:", "Shelf to look for:", "Department to look for:", "Exclusion code to look for:",
+          "How many products? A number, or A for all:"],
+ "edp6": ["Find a product", "Choose the key to search by"],
+ "edp8": ["Words of a product on the shelf:", "Shelf to look for:"],
+ "edm1": ("Map", ["Add a map element", "Add a map label", "Copy an element", "Delete an element", "Change an element",
+                  "View a position or a floor", "Draw the whole map", "Map utilities", "Back to the staff menu"]),
+ "edm2": ("Map utilities", ["Print the list of map elements", "Rebuild the map file", "Move a shelf with its products",
+                            "Draw the map", "Export the map to Shelves.txt", "New map file from Shelves.txt",
+                            "Browse a list of elements", "Erase the map file"]),
+ "edm4": ["Identifier to look for:", "Department to look for:", "Season to look for:"],
+ "edn1": ("Words not found", ["Browse the words", "Show the map", "Show the map with options", "Utilities",
+                              "Check the file"]),
+ "edn2": ("Utilities for words not found", ["Export to notfound.txt", "New file from notfound.txt",
+                                            "Rebuild the file", "Print the list"]),
+},
+"F": {
+ "rec_foot": "Pause : terminer      Échap : annuler",
+ "back": "Échap ou Pause : retour",
+ "edp1": ("Produits", ["Ajouter un produit", "Copier un produit", "Supprimer un produit", "Modifier un produit",
+                       "Utilitaires", "Voir le dernier produit sur le plan", "Retour au menu du personnel"]),
+ "edp2": ("Utilitaires des produits", ["Imprimer la liste des produits", "Reconstruire le fichier des produits",
+                                       "Masquer les produits d'un rayon", "Réafficher les produits d'un rayon",
+                                       "Nouveau fichier depuis prodlist.txt", "Exporter les produits vers prodlist.txt",
+                                       "Voir le dernier produit sur le plan", "Parcourir une liste de produits",
+                                       "Retour", "Effacer le fichier des produits"]),
+ "edp7": ("Masquer ou réafficher un rayon", ["Cherchez d'abord un produit du rayon,", "puis choisissez-le avec Pause :",
+                                             "tous les produits de son rayon sont masqués ou réaffichés."]),
+ "edp5": ["Mots à chercher :", "Rayon à chercher :", "Département à chercher :", "Code d'exclusion à chercher :",
+          "Combien de produits ? Un nombre, ou T pour tous :"],
+ "edp6": ["Trouver un produit", "Choisissez la clé de recherche"],
+ "edp8": ["Mots d'un produit du rayon :", "Rayon à chercher :"],
+ "edm1": ("Plan", ["Ajouter un élément", "Ajouter un libellé", "Copier un élément", "Supprimer un élément",
+                   "Modifier un élément", "Voir une position ou un étage", "Dessiner tout le plan",
+                   "Utilitaires du plan", "Retour au menu du personnel"]),
+ "edm2": ("Utilitaires du plan", ["Imprimer la liste des éléments", "Reconstruire le fichier du plan",
+                                  "Déplacer un rayon avec ses produits", "Dessiner le plan",
+                                  "Exporter le plan vers Shelves.txt", "Nouveau fichier depuis Shelves.txt",
+                                  "Parcourir une liste d'éléments", "Effacer le fichier du plan"]),
+ "edm4": ["Identifiant à chercher :", "Département à chercher :", "Saison à chercher :"],
+ "edn1": ("Mots non trouvés", ["Parcourir les mots", "Voir le plan", "Voir le plan avec options", "Utilitaires",
+                               "Vérifier le fichier"]),
+ "edn2": ("Utilitaires des mots non trouvés", ["Exporter vers notfound.txt", "Nouveau fichier depuis notfound.txt",
+                                               "Reconstruire le fichier", "Imprimer la liste"]),
+},
+"I": {
+ "rec_foot": "Pausa: fine      Esc: annulla",
+ "back": "Esc o Pausa: indietro",
+ "edp1": ("Prodotti", ["Aggiungi un prodotto", "Copia un prodotto", "Elimina un prodotto", "Modifica un prodotto",
+                       "Utilità", "Mostra l'ultimo prodotto sulla mappa", "Torna al menu del personale"]),
+ "edp2": ("Utilità dei prodotti", ["Stampa l'elenco dei prodotti", "Ricostruisci l'archivio dei prodotti",
+                                   "Nascondi i prodotti di uno scaffale", "Mostra di nuovo i prodotti di uno scaffale",
+                                   "Nuovo archivio da prodlist.txt", "Esporta i prodotti in prodlist.txt",
+                                   "Mostra l'ultimo prodotto sulla mappa", "Sfoglia un elenco di prodotti",
+                                   "Indietro", "Cancella l'archivio dei prodotti"]),
+ "edp7": ("Nascondi o mostra uno scaffale", ["Cercate prima un prodotto dello scaffale,",
+                                             "poi sceglietelo con Pausa:",
+                                             "tutti i prodotti del suo scaffale vengono nascosti o mostrati."]),
+ "edp5": ["Parole da cercare:", "Scaffale da cercare:", "Reparto da cercare:", "Codice di esclusione da cercare:",
+          "Quanti prodotti? Un numero, o T per tutti:"],
+ "edp6": ["Trova un prodotto", "Scegliete la chiave di ricerca"],
+ "edp8": ["Parole di un prodotto dello scaffale:", "Scaffale da cercare:"],
+ "edm1": ("Mappa", ["Aggiungi un elemento", "Aggiungi un'etichetta", "Copia un elemento", "Elimina un elemento",
+                    "Modifica un elemento", "Vedi una posizione o un piano", "Disegna tutta la mappa",
+                    "Utilità della mappa", "Torna al menu del personale"]),
+ "edm2": ("Utilità della mappa", ["Stampa l'elenco degli elementi", "Ricostruisci l'archivio della mappa",
+                                  "Sposta uno scaffale con i suoi prodotti", "Disegna la mappa",
+                                  "Esporta la mappa in Shelves.txt", "Nuovo archivio da Shelves.txt",
+                                  "Sfoglia un elenco di elementi", "Cancella l'archivio della mappa"]),
+ "edm4": ["Identificativo da cercare:", "Reparto da cercare:", "Stagione da cercare:"],
+ "edn1": ("Parole non trovate", ["Sfoglia le parole", "Mostra la mappa", "Mostra la mappa con opzioni", "Utilità",
+                                 "Controlla l'archivio"]),
+ "edn2": ("Utilità delle parole non trovate", ["Esporta in notfound.txt", "Nuovo archivio da notfound.txt",
+                                               "Ricostruisci l'archivio", "Stampa l'elenco"]),
+},
+"S": {
+ "rec_foot": "Pausa: terminar      Esc: cancelar",
+ "back": "Esc o Pausa: volver",
+ "edp1": ("Productos", ["Añadir un producto", "Copiar un producto", "Borrar un producto", "Cambiar un producto",
+                        "Utilidades", "Ver el último producto en el plano", "Volver al menú del personal"]),
+ "edp2": ("Utilidades de productos", ["Imprimir la lista de productos", "Reconstruir el archivo de productos",
+                                      "Ocultar los productos de un estante", "Mostrar de nuevo los productos de un estante",
+                                      "Archivo nuevo desde prodlist.txt", "Exportar los productos a prodlist.txt",
+                                      "Ver el último producto en el plano", "Recorrer una lista de productos",
+                                      "Volver", "Vaciar el archivo de productos"]),
+ "edp7": ("Ocultar o mostrar un estante", ["Busque primero un producto del estante",
+                                           "y elíjalo con Pausa:",
+                                           "todos los productos de su estante se ocultan o se muestran de nuevo."]),
+ "edp5": ["Palabras que buscar:", "Estante que buscar:", "Departamento que buscar:", "Código de exclusión que buscar:",
+          "¿Cuántos productos? Un número, o T para todos:"],
+ "edp6": ["Buscar un producto", "Elija la clave de búsqueda"],
+ "edp8": ["Palabras de un producto del estante:", "Estante que buscar:"],
+ "edm1": ("Plano", ["Añadir un elemento", "Añadir un rótulo", "Copiar un elemento", "Borrar un elemento",
+                    "Cambiar un elemento", "Ver una posición o una planta", "Dibujar todo el plano",
+                    "Utilidades del plano", "Volver al menú del personal"]),
+ "edm2": ("Utilidades del plano", ["Imprimir la lista de elementos", "Reconstruir el archivo del plano",
+                                   "Mover un estante con sus productos", "Dibujar el plano",
+                                   "Exportar el plano a Shelves.txt", "Archivo nuevo desde Shelves.txt",
+                                   "Recorrer una lista de elementos", "Vaciar el archivo del plano"]),
+ "edm4": ["Identificador que buscar:", "Departamento que buscar:", "Temporada que buscar:"],
+ "edn1": ("Palabras no encontradas", ["Recorrer las palabras", "Ver el plano", "Ver el plano con opciones",
+                                      "Utilidades", "Comprobar el archivo"]),
+ "edn2": ("Utilidades de palabras no encontradas", ["Exportar a notfound.txt", "Archivo nuevo desde notfound.txt",
+                                                    "Reconstruir el archivo", "Imprimir la lista"]),
+},
+"P": {
+ "rec_foot": "Pausa: terminar      Esc: cancelar",
+ "back": "Esc ou Pausa: voltar",
+ "edp1": ("Produtos", ["Adicionar um produto", "Copiar um produto", "Apagar um produto", "Alterar um produto",
+                       "Utilitários", "Ver o último produto na planta", "Voltar ao menu do pessoal"]),
+ "edp2": ("Utilitários de produtos", ["Imprimir a lista de produtos", "Reconstruir o ficheiro de produtos",
+                                      "Ocultar os produtos de uma prateleira", "Mostrar de novo os produtos de uma prateleira",
+                                      "Ficheiro novo a partir de prodlist.txt", "Exportar os produtos para prodlist.txt",
+                                      "Ver o último produto na planta", "Percorrer uma lista de produtos",
+                                      "Voltar", "Esvaziar o ficheiro de produtos"]),
+ "edp7": ("Ocultar ou mostrar uma prateleira", ["Procure primeiro um produto da prateleira",
+                                                "e escolha-o com Pausa:",
+                                                "todos os produtos da prateleira são ocultados ou mostrados de novo."]),
+ "edp5": ["Palavras a procurar:", "Prateleira a procurar:", "Secção a procurar:", "Código de exclusão a procurar:",
+          "Quantos produtos? Um número, ou T para todos:"],
+ "edp6": ["Procurar um produto", "Escolha a chave de pesquisa"],
+ "edp8": ["Palavras de um produto da prateleira:", "Prateleira a procurar:"],
+ "edm1": ("Planta", ["Adicionar um elemento", "Adicionar um rótulo", "Copiar um elemento", "Apagar um elemento",
+                     "Alterar um elemento", "Ver uma posição ou um piso", "Desenhar toda a planta",
+                     "Utilitários da planta", "Voltar ao menu do pessoal"]),
+ "edm2": ("Utilitários da planta", ["Imprimir a lista de elementos", "Reconstruir o ficheiro da planta",
+                                    "Mover uma prateleira com os seus produtos", "Desenhar a planta",
+                                    "Exportar a planta para Shelves.txt", "Ficheiro novo a partir de Shelves.txt",
+                                    "Percorrer uma lista de elementos", "Esvaziar o ficheiro da planta"]),
+ "edm4": ["Identificador a procurar:", "Secção a procurar:", "Estação a procurar:"],
+ "edn1": ("Palavras não encontradas", ["Percorrer as palavras", "Ver a planta", "Ver a planta com opções",
+                                       "Utilitários", "Verificar o ficheiro"]),
+ "edn2": ("Utilitários das palavras não encontradas", ["Exportar para notfound.txt", "Ficheiro novo a partir de notfound.txt",
+                                                       "Reconstruir o ficheiro", "Imprimir a lista"]),
+},
+}
+
+def families(s):
+    """family -> lines, for language s."""
+    t = T[s]
+    out = {}
+    prod = PROD[s]
+    out["edp3"] = record_form([a for a, _ in prod], t["rec_foot"])
+    out["edp9"] = placements(len(prod))
+    out["edp4"] = descriptors(prod, PROD_LEN)
+    nf = notfound_fields(s)
+    out["edn3"] = record_form([a for a, _ in nf], t["rec_foot"])
+    out["edn9"] = placements(len(nf))
+    out["edn5"] = descriptors(nf, NOTF_LEN)
+    mp = MAPF[s]
+    out["edm3"] = record_form([a for a, _ in mp], t["rec_foot"])
+    over = MAPLABEL_OVER[s]
+    out["edm8"] = record_form([over.get(i, a) for i, (a, _) in enumerate(mp)], t["rec_foot"])
+    out["edm7"] = placements(len(mp))
+    out["edm5"] = descriptors(mp, MAP_LEN)
+    for fam in ("edp1", "edp2", "edm1", "edm2", "edn2"):
+        title, items = t[fam]
+        out[fam] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"])
+    # The log frame holds its top 400 pixels: the list starts below it.
+    title, items = t["edn1"]
+    out["edn1"] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"], top=460)
+    title, lines = t["edp7"]
+    out["edp7"] = text_form(title, lines, t["back"])
+    for fam in ("edp5", "edp6", "edp8", "edm4"):
+        out[fam] = t[fam] + ["******"]
+    return out
+
+REPORT = {  # first word of the product line, page label, closing message
+"E": ("Product", "Page", "The report is in the docs folder:"),
+"F": ("Produit", "Page", "La liste se trouve dans le dossier docs :"),
+"I": ("Prodotto", "Pagina", "L'elenco si trova nella cartella docs:"),
+"S": ("Producto", "Página", "El informe está en la carpeta docs:"),
+"P": ("Produto", "Página", "O relatório está na pasta docs:"),
+}
+
+# The product report's first line joins two labels with a blank.
+WORDS2 = {"E": ("Search", "words"), "F": ("Mots de", "recherche"), "I": ("Parole di", "ricerca"),
+          "S": ("Palabras de", "búsqueda"), "P": ("Palavras de", "pesquisa")}
+
+def report_families(s):
+    first, page, done = REPORT[s]
+    prod = [a for a, _ in PROD[s]]
+    mp = [a for a, _ in MAPF[s]]
+    nf = [a for a, _ in notfound_fields(s)]
+    return {
+        "pitem": list(WORDS2[s]) + prod[2:] + [page, done + " ItemsList.txt", "******"],
+        "pelement": mp + [page, done + " MapElementList.txt", "******"],
+        "pnot": nf + [page, done + " NotFoundList.txt", "******"],
+    }
