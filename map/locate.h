@@ -1,0 +1,56 @@
+// The location display: the store map of the product's floor with the
+// kiosk's own position blinking as a cross (when the kiosk stands on that
+// floor) and rings drawn over the product, until a key or 15 animation
+// cycles. F1..F10 zoom into the zone that holds the product.
+//
+// Owns the display's floors, preset, cycle counter and option answer. The
+// product's position (XFOUND, YFOUND) and the kiosk's (WHEREISX, WHEREISY,
+// FLOORX) are the configuration module's; the floor drawn and the display
+// options are the renderer's (mapview). Every wait goes through graph::Delay.
+#pragma once
+
+#include <cstdint>
+
+#include "common/shortstr.h"
+
+namespace dispmap {
+
+extern std::int32_t CFLOOR;     // the product's floor
+extern std::int32_t FLOOR1;     // the floor shown, 0 for the ground floor
+extern std::int32_t OFLOOR;     // likewise
+extern std::int32_t TEST_FLAG;  // display preset 0..5 (see QUES)
+extern std::int32_t ZOOM_FLAG;  // the zone zoomed to
+extern std::int32_t PON;        // animation cycles of the current wait
+extern std::int32_t CQI;        // last option answer; 126 keeps the zone as drawn
+extern kiosk::ShortStr<1> HLABEL;
+
+// Cycles without a key after which the display returns.
+inline constexpr std::int32_t kCycles = 15;
+// Pictures: the kiosk cross and the backgrounds saved under the cross and
+// under the rings.
+inline constexpr const char* kCross = "fixtures\\x.bmp";
+inline constexpr const char* kCrossBackground = "x2.bmp";
+inline constexpr const char* kRingsBackground = "c2.bmp";
+
+// The entry from the shopper's search: opens the map file (in the running
+// store when there is one), shows the display and closes the map file
+// again. A product file the caller holds open is closed for the display and
+// open again on return. False when the map could not be shown or the
+// caller's file not reopened; the store's error was then reported and
+// IsamOK / IsamError describe it.
+bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t preset, double x,
+                 double y);
+
+// The display loop on the open map file (the map editor calls it directly).
+void LOADSH();
+// Applies the preset TEST_FLAG, or asks the options for preset 0.
+void QUES();
+void CLEAR_QUES();
+// One cross-and-rings wait at the kiosk's position.
+void DOPON();
+void DOX(double x, double y);
+void DOCIRCLES(double x, double y);
+
+void ResetForTest();
+
+}  // namespace dispmap
