@@ -19,9 +19,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "common/shortstr.h"
 
@@ -135,6 +137,31 @@ void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, bool IsoL
 void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
               bool IsoLock = false);
 void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr);
+// The same with the caller's buffer length: a fileblock whose record length
+// exceeds it (a damaged or foreign file) is refused with 10140 instead of
+// reading or writing past the buffer.
+void BTAddRecSized(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source,
+                   std::size_t SourceLen);
+void BTGetRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen,
+                   bool IsoLock = false);
+void BTPutRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
+                   std::size_t SourceLen, bool IsoLock = false);
+// A record structure passed by address takes the checked forms.
+template <class T>
+  requires std::is_class_v<T>
+void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const T* Source) {
+  BTAddRecSized(IFBPtr, RefNr, Source, sizeof(T));
+}
+template <class T>
+  requires std::is_class_v<T>
+void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, T* Dest, bool IsoLock = false) {
+  BTGetRecSized(IFBPtr, RefNr, Dest, sizeof(T), IsoLock);
+}
+template <class T>
+  requires std::is_class_v<T>
+void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const T* Source, bool IsoLock = false) {
+  BTPutRecSized(IFBPtr, RefNr, Source, sizeof(T), IsoLock);
+}
 // Live records: highest allocated minus those on the deleted chain.
 std::int32_t BTUsedRecs(IsamFileBlockPtr IFBPtr);
 // Highest record number ever allocated: walks by record number go 1..this,

@@ -1,6 +1,7 @@
 // Records and the free chains: record numbers handed out and taken back
 // (the deleted-record chain of the data file and each key's free-page
 // chain share one form), and the public record calls.
+#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -165,6 +166,32 @@ void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr) {
     }
   }
   IsamExitCode(IFBPtr);
+}
+
+namespace {
+// Entry check plus the buffer length against the record length.
+bool FitsBuffer(IsamFileBlockPtr IFBPtr, std::size_t len) {
+  if (IsamIsOpenFileBlock(IFBPtr) && IFBPtr->ValidSign == kValidSign &&
+      static_cast<std::size_t>(IFBPtr->DID[0].LenRec) > len) {
+    IsamClearOK();
+    IsamSetError(10140, EINVAL, kFuncRead);
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+void BTAddRecSized(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source,
+                   std::size_t SourceLen) {
+  if (FitsBuffer(IFBPtr, SourceLen)) BTAddRec(IFBPtr, RefNr, Source);
+}
+void BTGetRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen,
+                   bool IsoLock) {
+  if (FitsBuffer(IFBPtr, DestLen)) BTGetRec(IFBPtr, RefNr, Dest, IsoLock);
+}
+void BTPutRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
+                   std::size_t SourceLen, bool IsoLock) {
+  if (FitsBuffer(IFBPtr, SourceLen)) BTPutRec(IFBPtr, RefNr, Source, IsoLock);
 }
 
 std::int32_t BTUsedRecs(IsamFileBlockPtr IFBPtr) {

@@ -21,9 +21,12 @@ class FaultEnv : public IsamEnv {
   int failWriteAt = 0, failReadAt = 0, failOpenAt = 0;
   int writeErrno = 0, readErrno = 0, openErrno = 0;  // 0: short transfer
   int writes = 0, reads = 0, opens = 0;
+  bool failLaterWrites = false;  // every write after the Nth fails with EIO
 
   ssize_t PWrite(int fd, const void* buf, std::size_t len, off_t at) override {
-    if (++writes == failWriteAt) {
+    ++writes;
+    if (failLaterWrites && failWriteAt > 0 && writes > failWriteAt) return errno = EIO, -1;
+    if (writes == failWriteAt) {
       if (writeErrno) return errno = writeErrno, -1;
       return IsamEnv::PWrite(fd, buf, len / 2, at);
     }
@@ -78,6 +81,30 @@ TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
   EXPECT_TRUE(IsamOK);
   SetEnv(nullptr);
   EXPECT_TRUE(IsamCheckFileBlock("data\\t").Ok());
+}
+
+TEST_F(FaultsTest, FirstHostErrorOfACallIsKept) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  auto r = Rec(30, "x");
+  std::int32_t ref = 0;
+  for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data());
+  BTDeleteRec(fb, 2);
+  Arm();
+  env.failWriteAt = 1;
+  env.writeErrno = ENOSPC;
+  env.failLaterWrites = true;  // putting the chain link back fails too
+  BTAddRec(fb, ref, r.data());
+  EXPECT_EQ(env.writes, 2);
+  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamDOSError, ENOSPC);
+  EXPECT_EQ(IsamDOSFunc, kFuncWrite);
+  // The next call starts with a clear status.
+  BTUsedRecs(fb);
+  EXPECT_EQ(IsamDOSError, 0);
+  IsamExists("data\\none");
+  EXPECT_EQ(IsamDOSError, ENOENT);
+  EXPECT_EQ(IsamDOSFunc, kFuncExists);
+  SetEnv(nullptr);
 }
 
 TEST_F(FaultsTest, FailedCloseLeavesTheFileblockOpen) {

@@ -143,4 +143,34 @@ TEST_F(RecordsTest, ConversionHookSeesEveryReadAndWrite) {
   EXPECT_EQ(calls, 2);
 }
 
+struct SmallRecord {
+  std::int32_t Del = 0;
+  char Text[26] = {};
+};
+
+TEST_F(RecordsTest, TypedRecordsAreCheckedAgainstTheRecordLength) {
+  IsamFileBlockPtr fb = CreateOpen(30, {});
+  SmallRecord rec;
+  rec.Text[0] = 'q';
+  std::int32_t ref = 0;
+  BTAddRec(fb, ref, &rec);
+  ASSERT_TRUE(IsamOK);
+  SmallRecord back;
+  BTGetRec(fb, ref, &back);
+  EXPECT_EQ(back.Text[0], 'q');
+  BTCloseFileBlock(fb);
+  // A file whose records are longer than the structure is refused.
+  fb = CreateOpen(40, {}, "data\\long");
+  BTAddRec(fb, ref, &rec);
+  EXPECT_EQ(IsamError, 10140);
+  std::vector<unsigned char> r = Rec(40, "long");
+  BTAddRec(fb, ref, r.data());
+  back.Text[0] = 'z';
+  BTGetRec(fb, ref, &back);
+  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(back.Text[0], 'z');
+  BTPutRec(fb, ref, &rec);
+  EXPECT_EQ(IsamError, 10140);
+}
+
 }  // namespace
