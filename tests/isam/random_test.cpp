@@ -126,10 +126,16 @@ class RandomTest : public StoreTest {
       std::advance(it, rng() % km.entries.size());
       key = it->first;
     }
-    std::int32_t ref = -5;
-    BTFindKey(f.fb, k, ref, S(key));
     auto first = km.entries.lower_bound({key, INT32_MIN});
     bool present = first != km.entries.end() && first->first == key;
+    ASSERT_EQ(BTKeyExists(f.fb, k, 0, S(key)), present);
+    if (present && km.dup) {
+      ASSERT_TRUE(BTKeyExists(f.fb, k, first->second, S(key)));
+      ASSERT_EQ(BTKeyExists(f.fb, k, first->second + 100000, S(key)), false);
+    }
+    ASSERT_TRUE(IsamOK);
+    std::int32_t ref = -5;
+    BTFindKey(f.fb, k, ref, S(key));
     std::set<Entry>::iterator next;
     if (present) {
       ASSERT_TRUE(IsamOK);
