@@ -5,10 +5,14 @@
 // here, before the main routine starts. An unconnected hook does nothing.
 #include "shell/kiosk.h"
 
+#include "map/storedc.h"
 #include "shell/mainloop.h"
 
 namespace shell {
 
-int KioskMain() { return MAINROUTINE(); }
+int KioskMain() {
+  StoreDirHook = storedc::STOREDIR1;
+  return MAINROUTINE();
+}
 
 }  // namespace shell

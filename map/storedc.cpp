@@ -1,0 +1,265 @@
+// The shopper's screens: the search loop, the question for a word, the
+// browsing of the hits, the product's location texts, the language choice
+// and the kiosk banner.
+#include "map/storedc.h"
+
+#include <string>
+
+#include "common/clock.h"
+#include "graph/graph.h"
+#include "graph/keyboard.h"
+#include "isam/dberrors.h"
+#include "screen/primitives.h"
+#include "screen/quesans2.h"
+#include "screen/writescreen.h"
+#include "shell/cfgfiles.h"
+#include "shell/langs.h"
+
+#if __has_include("map/locate.h")
+#include "map/locate.h"
+#define STOREDC_HAVE_LOCATE 1
+#endif
+
+namespace storedc {
+
+namespace {
+
+constexpr std::int32_t kHitMenu = 18;
+
+#ifdef STOREDC_HAVE_LOCATE
+bool DefaultDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset, double x,
+                    double y) {
+  return dispmap::DISPLAYMAP2(floor, productFloor, preset, x, y);
+}
+#else
+bool DefaultDisplay(std::int32_t, std::int32_t, std::int32_t, double, double) { return true; }
+#endif
+
+// Lines 7 and 9..12 of the configuration, read afresh.
+void ReadStoreLines() {
+  cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);
+  EXCLUDES = cfgfiles::EXCLUDE;
+  STORENAME = screen::NAMEADDR[1];
+  STORECITY = screen::NAMEADDR[2];
+  STORESTREET = screen::NAMEADDR[3];
+  STORESTATE = screen::NAMEADDR[4];
+}
+
+// The search screen: frame, banner, form and the result limit.
+void DrawSearchScreen() {
+  screen::CLEAR_PROMPT();
+  screen::FRAME4();
+  graph::SetBkColor(screen::ColorValue(graph::kBlack));
+  HEADER1();
+  writescreen::GET_DATA("Vell!1");
+  langs::GETFILES("vell!9");
+  langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
+}
+
+// Menu n with its key letters from "seln" line n; the choice as a position
+// letter ('A' first item).
+char AskMenu(std::int32_t n) {
+  langs::GETEXACT("seln", n);
+  Str255 keys = screen::TEMP;
+  char choice = '\0';
+  langs::SELECTT2(0, "", n, keys, choice, 88, 253, 1);
+  langs::CVT1(keys.view(), choice);
+  return choice;
+}
+
+std::int32_t WholeNumber(std::string_view text) {
+  double r = 0;
+  std::int32_t n = 0;
+  screen::STRINGTORI(text, r, n);
+  return n;
+}
+
+void ReportStoreError() {
+  dberrors::IsamErrorNum(isam::IsamError);
+  if (editprod::PRODFILE.tell) editprod::PRODFILE.tell(dberrors::IsamEMessage.view());
+}
+
+// The map of the hit shown; false when the product file could not be
+// opened again afterwards (the error has been shown).
+bool ShowOnMap() {
+  cfgfiles::TEST_FLAG = 2;
+  FLOOR = WholeNumber(PRODUCT.FLOOR.view());
+  CFLOOR = FLOOR;
+  if (DISPLAYMAP2 && !DISPLAYMAP2(FLOOR, CFLOOR, 2, cfgfiles::XFOUND, cfgfiles::YFOUND) &&
+      !isam::IsamOK) {
+    ReportStoreError();
+  }
+  SETUP();
+  OPENITP();
+  return editprod::PF2 != nullptr;
+}
+
+}  // namespace
+
+DisplayMapFn DISPLAYMAP2 = DefaultDisplay;
+
+void HEADER1() {
+  ReadStoreLines();
+  langs::GETFILES("Vell!6");
+  const std::int32_t half = screen::MAXX / 2;
+  screen::LOADBMP(half - 150, 90, "fixtures\\demo_logo.bmp");
+  screen::FNT0(51, half + 10, 295, 1, 0, 0, 30, 51, 0, "b", "Vell!");
+  screen::FNT0(51, half + 30, 325, 4, 0, 0, 20, 51, 0, "b", "for");
+  langs::FNTTEXT(screen::PASS1[1].view(), STORENAME.view());
+  Str255 address = STORESTREET;
+  address += ", ";
+  address += STORECITY;
+  address += ", ";
+  address += STORESTATE;
+  langs::FNTTEXT(screen::PASS1[2].view(), address.view());
+}
+
+void STOREDIR1() {
+  cfgfiles::XFOUND = 0;
+  cfgfiles::YFOUND = 0;
+  for (;;) {
+    ReadStoreLines();
+    cfgfiles::TEST_FLAG = 0;
+    DrawSearchScreen();
+    kiosk::clock::SleepMs(50);
+    if (!SETUP()) {
+      // The store cannot start (the error has been shown): no search can
+      // run, so the kiosk goes back to its menus.
+      screen::VALANS = 0;
+      return;
+    }
+    OPENITP();
+    EDITPRODUCTS3();
+    screen::CLEAR_PROMPT();
+    CLOSEITP();
+    editprod::RELEASE();
+    if (isam::IsamIsInitialized()) isam::BTExitIsam();
+    screen::VALANS = 0;
+    if (screen::EDITOR_FLAG == 1) {
+      screen::VALANS = 126;
+      return;
+    }
+  }
+}
+
+void EDITPRODUCTS3() {
+  for (;;) {
+    EDITPRODUCTSXX();
+    if (screen::VALANS == 27) return;
+    DD = 0;
+    bool newSearch = false;
+    while (screen::VALANS != 140) {
+      const std::int32_t r = REC_FOUND[static_cast<std::size_t>(DD)];
+      // Nothing found (or nothing left to show): a new search.
+      if (r <= 0 || !editprod::PF2) return;
+      isam::BTGetRec(editprod::PF2, r, &PRODUCT);
+      if (!isam::IsamOK) {
+        ReportStoreError();
+        return;
+      }
+      if (PRODUCT.DEL != 0) return;
+      screen::FRAME4();
+      LISTPRODUCT();
+      screen::CLEAR_PROMPT();
+      char choice = AskMenu(kHitMenu);
+      const std::int32_t key = screen::VALANS;
+      if (key == 178) {
+        langs::LANG1();
+        screen::FNT0(253, 50, screen::MAXY - 34, 4, 0, 0, 30, 0, 0, "", "");
+        newSearch = true;
+        break;
+      }
+      if (key >= 187 && key <= 194) {
+        if (!ShowOnMap()) return;
+        choice = 'A';
+        screen::VALANS = 'A';
+      }
+      if (key == 27) return;
+      if (choice == 'A') {
+        if (REC_FOUND[static_cast<std::size_t>(DD) + 1] != 0) ++DD;
+      } else if (choice == 'B') {
+        if (DD > 0) --DD;
+      } else if (choice == 'C') {
+        return;
+      }
+    }
+    if (!newSearch) {
+      screen::VALANS = 0;
+      return;
+    }
+  }
+}
+
+void EDITPRODUCTSXX() {
+  for (;;) {
+    if (screen::VALANS == 27) return;
+    REC_FOUND.fill(0);
+    langs::GETEXACT("vell!11", 1);
+    // A question without text would end at once, unasked, for ever.
+    const Str255 prompt = screen::TEMP.empty() ? Str255(" ") : screen::TEMP;
+    Str255 answer;
+    double number = 0;
+    quesans2::QUESTION_ANSWER2(prompt.view(), "", answer, 255, number, 'A', ' ', ' ', 4, 8);
+    if (quesans2::LANG_FLAG == 178) {
+      LANG2();
+      DrawSearchScreen();
+      continue;
+    }
+    screen::DELETELEFTBLANKS(answer);
+    if (screen::EDITOR_FLAG == 1) screen::VALANS = 27;
+    PKEY1 = answer.view();
+    if (screen::VALANS == 27) return;
+    if (!Searchable(PKEY1.view())) continue;
+    SEARCHKEY2(PKEY1.view(), 1);
+    return;
+  }
+}
+
+void LISTPRODUCT() {
+  langs::GETEXACT("vell!10", 1);
+  const Str255 seeAlso = screen::TEMP;
+  screen::FRAME4();
+  writescreen::GET_DATA("vell!4");
+  langs::GETFILES("Vell!3");
+  const kiosk::ShortStr<55>* lines[] = {&PRODUCT.HEADER, &PRODUCT.LINE3, &PRODUCT.LINE4,
+                                        &PRODUCT.LINE5,  &PRODUCT.LINE6, &PRODUCT.LINE7,
+                                        &PRODUCT.LINE8,  &PRODUCT.LINE9, &PRODUCT.LINE10};
+  for (int i = 0; i < 9; ++i) langs::FNTTEXT(screen::PASS1[2 + i].view(), lines[i]->view());
+  Str255 last = seeAlso;
+  last += " ";
+  last += PRODUCT.SEEALSO.view();
+  langs::FNTTEXT(screen::PASS1[11].view(), last.view());
+  screen::CLEAR_PROMPT();
+  screen::STRINGTOREAL(PRODUCT.COORDX.view(), cfgfiles::XFOUND);
+  screen::STRINGTOREAL(PRODUCT.COORDY.view(), cfgfiles::YFOUND);
+  FLOOR = WholeNumber(PRODUCT.FLOOR.view());
+  CFLOOR = FLOOR;
+}
+
+void LANG2() {
+  screen::FRAME4();
+  HEADER1();
+  writescreen::GET_DATA("Vell!1");
+  langs::GETFILES("vell!9");
+  langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
+  langs::LANG1();
+}
+
+void ResetForTest() {
+  PKEY1.clear();
+  REC_FOUND.fill(0);
+  CNT1 = 0;
+  DD = 0;
+  EXCLUDES.clear();
+  STORENAME.clear();
+  STORESTREET.clear();
+  STORECITY.clear();
+  STORESTATE.clear();
+  PRODUCT = editprod::PRODDEF{};
+  FLOOR = CFLOOR = 0;
+  SUPPRESS = 0;
+  NOTFOUNDWORD = false;
+  DISPLAYMAP2 = DefaultDisplay;
+}
+
+}  // namespace storedc

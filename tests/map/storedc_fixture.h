@@ -1,0 +1,133 @@
+// The shopper's search on a headless kiosk window in virtual time, over a
+// scratch working folder holding the installation's language files, a
+// configuration and a product file the test fills. When a test's keys run
+// out the search is left with Escape and the staff code, so that the
+// endless shopper loop always ends (and the test fails).
+#pragma once
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "../shell/shell_fixture.h"
+#include "editors/editnot.h"
+#include "editors/prodfile.h"
+#include "isam/glue.h"
+#include "isam/isam.h"
+#include "map/storedc.h"
+
+class SearchTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    isam::ResetForTest();
+    editprod::ResetForTest();
+    editnot::ResetForTest();
+    storedc::ResetForTest();
+    const char* env = std::getenv("KIOSK_SOURCE_DIR");
+    const std::filesystem::path src =
+        env ? std::filesystem::path(env)
+            : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    std::filesystem::copy(src / "install" / "lang", folder_ / "lang",
+                          std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive);
+    std::filesystem::copy(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt");
+    WriteConfig("20", "HIDDEN");
+    cfgfiles::LANG = 1;  // the kiosk starts in language 1
+    std::tm noon{};
+    noon.tm_year = 126;
+    noon.tm_mon = 11;
+    noon.tm_mday = 9;
+    noon.tm_hour = 14;
+    noon.tm_min = 5;
+    noon.tm_sec = 9;
+    screen::SetTimeSource([noon] { return noon; });
+    graph::SetKeyDemandHook([this](bool blocking) {
+      if (!pending_.empty()) {
+        for (char c : pending_.front()) graph::PushChar(c);
+        pending_.pop_front();
+      } else if (blocking) {
+        ranOutOfKeys_ = true;
+        if (++runOuts_ > 20) {
+          ADD_FAILURE() << "the search never ended";
+          std::_Exit(1);
+        }
+        graph::PushChar(27);
+        Keys("~KKKVVV\r");
+      }
+    });
+  }
+
+  void TearDown() override {
+    isam::ResetForTest();
+    editprod::ResetForTest();
+    editnot::ResetForTest();
+    storedc::ResetForTest();
+    ShellTest::TearDown();
+  }
+
+  void WriteConfig(const std::string& limit, const std::string& excluded) {
+    Write("lang/config.txt", {"150", "300", "1", "KIOSK-07", "English", limit, excluded, "2",
+                              "Test Store", "1 High Street", "Town", "County", "pw", "x"});
+  }
+
+  // Adds products in this order (record numbers 1, 2, ...); a word line
+  // that starts with "-" is added and then deleted.
+  void Products(const std::vector<std::string>& words, const std::string& exclude = "") {
+    ASSERT_TRUE(editprod::SETUP());
+    editprod::OPENITP();
+    ASSERT_TRUE(editprod::PRODFILE.OK);
+    for (const std::string& w : words) {
+      editprod::CLEARIT();
+      editprod::PRODUCT.KLINE1 = w[0] == '-' ? w.substr(1) : w;
+      editprod::PRODUCT.EXCLUDE = exclude;
+      editprod::PRODUCT.HEADER = "Aisle of " + w;
+      editprod::PRODUCT.FLOOR = "1";
+      editprod::PRODUCT.COORDX = "12.5";
+      editprod::PRODUCT.COORDY = "40";
+      ASSERT_TRUE(editprod::NEWSTRUCTURE()) << w;
+      if (w[0] == '-') {
+        ASSERT_TRUE(editprod::ERASEPRODUCT(editprod::PRODFILE.ACTREC));
+      }
+    }
+    editprod::CLOSEITP();
+    editprod::RELEASE();
+  }
+
+  // Opens the product file as the search does.
+  void OpenForSearch() {
+    cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);
+    storedc::EXCLUDES = cfgfiles::EXCLUDE;
+    ASSERT_TRUE(storedc::SETUP());
+    storedc::OPENITP();
+    ASSERT_NE(editprod::PF2, nullptr);
+  }
+
+  std::vector<std::int32_t> Hits() const {
+    std::vector<std::int32_t> hits;
+    for (std::int32_t r : storedc::REC_FOUND) {
+      if (r == 0) break;
+      hits.push_back(r);
+    }
+    return hits;
+  }
+
+  // The log's live entries, in record order.
+  std::vector<editnot::NOTDEF> LogEntries() {
+    std::vector<editnot::NOTDEF> out;
+    if (!std::filesystem::exists(folder_ / "data" / "NotFound.DAT")) return out;
+    EXPECT_TRUE(editnot::SETUPN());
+    glue::OPENIT(editnot::NOTFILE);
+    for (std::int32_t r = 1; r <= isam::BTFileLen(editnot::NOTFILE.fb); ++r) {
+      editnot::NOTDEF e;
+      isam::BTGetRec(editnot::NOTFILE.fb, r, &e);
+      if (isam::IsamOK && e.DEL == 0) out.push_back(e);
+    }
+    glue::CLOSEIT(editnot::NOTFILE);
+    glue::RELEASE(editnot::NOTFILE);
+    return out;
+  }
+
+  int runOuts_ = 0;
+};

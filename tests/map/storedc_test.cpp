@@ -1,0 +1,259 @@
+// The shopper's search: which products a word finds and in what order, the
+// word shortening, the result limit, the browsing of the hits and the map
+// hand-over, and the staff code.
+#include <string>
+#include <vector>
+
+#include "storedc_fixture.h"
+
+namespace {
+
+const std::vector<std::string> kShop = {"BREAD", "EGGS",  "TEA",   "MILK",      "COFFEE",
+                                        "SUGAR", "RICE",  "FLOUR", "BUTTERMILK"};
+
+// What the location display was handed, one entry per call.
+struct MapCall {
+  std::string words;
+  std::int32_t floor, productFloor, preset;
+  double x, y;
+};
+std::vector<MapCall> mapCalls;
+
+bool RecordingDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset,
+                      double x, double y) {
+  mapCalls.push_back({storedc::PRODUCT.KLINE1.str(), floor, productFloor, preset, x, y});
+  return true;
+}
+
+// A display that leaves the store ended, as one that started its own would.
+bool StoreEndingDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset,
+                        double x, double y) {
+  RecordingDisplay(floor, productFloor, preset, x, y);
+  isam::BTCloseAllFileBlocks();
+  isam::BTExitIsam();
+  return true;
+}
+
+// A display whose map file could not be opened.
+bool FailingDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset, double x,
+                    double y) {
+  RecordingDisplay(floor, productFloor, preset, x, y);
+  isam::IsamOK = false;
+  isam::IsamError = 9903;
+  return false;
+}
+
+std::vector<std::string> Shown() {
+  std::vector<std::string> words;
+  for (const MapCall& c : mapCalls) words.push_back(c.words);
+  return words;
+}
+
+class SearchWalkTest : public SearchTest {
+ protected:
+  void SetUp() override {
+    SearchTest::SetUp();
+    mapCalls.clear();
+  }
+};
+
+TEST_F(SearchWalkTest, HitsComeInWordOrderAndCoverBothWordLines) {
+  Products(kShop);
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milk"), 2);
+  EXPECT_EQ(Hits(), (std::vector<std::int32_t>{9, 4}));
+  EXPECT_EQ(storedc::CNT1, 2);
+  // Case does not matter, nor where in the words the text stands.
+  EXPECT_EQ(storedc::FINDHITS("TTERm"), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{9});
+}
+
+TEST_F(SearchWalkTest, WordLinesAreJoinedAndAccentedLettersMatchInAnyCase) {
+  ASSERT_TRUE(editprod::SETUP());
+  editprod::OPENITP();
+  editprod::CLEARIT();
+  editprod::PRODUCT.KLINE1 = "SOY";
+  editprod::PRODUCT.KLINE1B = "MILK";
+  ASSERT_TRUE(editprod::NEWSTRUCTURE());
+  editprod::CLEARIT();
+  editprod::PRODUCT.KLINE1 = "CAF\xC9 AU LAIT";  // Windows-1252 capital E acute
+  ASSERT_TRUE(editprod::NEWSTRUCTURE());
+  editprod::RELEASE();
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("ymil"), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{1});
+  EXPECT_EQ(storedc::FINDHITS("caf\xE9"), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{2});
+}
+
+TEST_F(SearchWalkTest, DeletedProductsNeverListedHiddenOnesAre) {
+  Products({"-MILK GONE", "~MILK STAFF", "MILK", "-OLD MILK"});
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milk"), 2);
+  EXPECT_EQ(Hits(), (std::vector<std::int32_t>{2, 1}));  // "MILK" sorts before "~MILK"
+  EXPECT_EQ(storedc::SUPPRESS, 3);  // the hidden product matched
+}
+
+TEST_F(SearchWalkTest, ResultLimitKeepsOneMoreAndNeverOverrunsTheList) {
+  WriteConfig("2", "");
+  Products({"MILK A", "MILK B", "MILK C", "MILK D", "MILK E"});
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milk"), 3);
+  EXPECT_EQ(Hits(), (std::vector<std::int32_t>{1, 2, 3}));
+
+  editprod::RELEASE();
+  isam::ResetForTest();
+  editprod::ResetForTest();
+  std::filesystem::remove(folder_ / "data" / "products.DAT");
+  std::filesystem::remove(folder_ / "data" / "products.IX");
+  WriteConfig("500", "");
+  std::vector<std::string> many;
+  for (int i = 0; i < 120; ++i) many.push_back("MILK " + std::to_string(1000 + i));
+  Products(many);
+  OpenForSearch();
+  EXPECT_EQ(storedc::HitLimit(), storedc::kMaxLimit);
+  EXPECT_EQ(storedc::FINDHITS("milk"), storedc::kMaxLimit + 1);
+  EXPECT_EQ(storedc::REC_FOUND[98], 99);
+  EXPECT_EQ(storedc::REC_FOUND[99], 0);
+  EXPECT_EQ(storedc::REC_FOUND[100], 0);
+}
+
+TEST_F(SearchWalkTest, WordIsShortenedUntilItFindsAndEndsWhenNothingIsLeft) {
+  Products(kShop);
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milkx"), 2);
+  EXPECT_EQ(Hits(), (std::vector<std::int32_t>{9, 4}));
+  EXPECT_EQ(storedc::FINDHITS("qqqqq"), 0);
+  EXPECT_TRUE(Hits().empty());
+}
+
+TEST_F(SearchWalkTest, EmptyProductFileFindsNothing) {
+  Products({});
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milk"), 0);
+  EXPECT_TRUE(Hits().empty());
+}
+
+TEST(SearchWordTest, OnlyWordsOfTwoLettersWithoutStaffCodePartsAreSearched) {
+  EXPECT_FALSE(storedc::Searchable(""));
+  EXPECT_FALSE(storedc::Searchable("m"));
+  EXPECT_TRUE(storedc::Searchable("mi"));
+  EXPECT_FALSE(storedc::Searchable("a~b"));
+  EXPECT_FALSE(storedc::Searchable("xkKkx"));
+  EXPECT_TRUE(storedc::Searchable("kk k"));
+  EXPECT_EQ(storedc::UpperText("caf\xE9 \xFF\x9C"), "CAF\xC9 \x9F\x8C");
+}
+
+// ---- The shopper loop on the screen ----
+
+TEST_F(SearchWalkTest, BrowsingStaysOnTheEndsAndTheMapLeadsToTheNextHit) {
+  Products(kShop);
+  storedc::DISPLAYMAP2 = RecordingDisplay;
+  Keys("milk\r");
+  Code(kF1);   // BUTTERMILK; then MILK follows
+  Code(kF1);   // MILK; the last hit stays
+  Code(kF1);   // MILK
+  Keys("B");   // BUTTERMILK
+  Code(kF1);   // BUTTERMILK; then MILK
+  Keys("BB");  // BUTTERMILK, and it stays
+  Code(kF1);   // BUTTERMILK
+  Keys("C");   // a new search
+  Keys("~kkkvvv\r");
+  storedc::STOREDIR1();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK", "MILK", "BUTTERMILK",
+                                               "BUTTERMILK"}));
+  EXPECT_EQ(screen::VALANS, 126);
+  EXPECT_EQ(screen::EDITOR_FLAG, 1);
+  EXPECT_FALSE(isam::IsamIsInitialized());
+  ASSERT_FALSE(mapCalls.empty());
+  EXPECT_EQ(mapCalls[0].floor, 1);
+  EXPECT_EQ(mapCalls[0].productFloor, 1);
+  EXPECT_EQ(mapCalls[0].preset, 2);
+  EXPECT_DOUBLE_EQ(mapCalls[0].x, 12.5);
+  EXPECT_DOUBLE_EQ(mapCalls[0].y, 40);
+}
+
+TEST_F(SearchWalkTest, ShortWordsAreAskedAgainAndEscapeStartsANewSearch) {
+  Products(kShop);
+  storedc::DISPLAYMAP2 = RecordingDisplay;
+  Keys("m\r");
+  Keys("t~\r");
+  Keys("tea\r");
+  Code(kF1);
+  Keys("\x1b");
+  Keys("eggs\r");
+  Code(kF1);
+  Keys("C");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"TEA", "EGGS"}));
+  EXPECT_EQ(screen::VALANS, 126);
+}
+
+TEST_F(SearchWalkTest, SearchGoesOnWhenTheDisplayEndedTheStore) {
+  Products(kShop);
+  storedc::DISPLAYMAP2 = StoreEndingDisplay;
+  Keys("milk\r");
+  Code(kF1);
+  Code(kF1);
+  Keys("C");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK"}));
+  EXPECT_FALSE(isam::IsamIsInitialized());
+}
+
+TEST_F(SearchWalkTest, DisplayFailureIsShownAndTheSearchGoesOn) {
+  Products(kShop);
+  std::vector<std::string> told;
+  auto savedTell = editprod::PRODFILE.tell;
+  editprod::PRODFILE.tell = [&told](std::string_view t) { told.emplace_back(t); };
+  storedc::DISPLAYMAP2 = FailingDisplay;
+  Keys("milk\r");
+  Code(kF1);
+  Code(kF1);
+  Keys("C");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  editprod::PRODFILE.tell = savedTell;
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK"}));
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_NE(told[0].find("9903"), std::string::npos) << told[0];
+}
+
+// ---- Logging words not found ----
+
+TEST_F(SearchWalkTest, WordMatchingNothingIsLoggedOnceWithMachineTimeAndDate) {
+  Products({"~STAFF ONLY", "MILK"}, "HIDDEN");  // hidden and excluded, not matching
+  storedc::DISPLAYMAP2 = RecordingDisplay;
+  const std::int64_t before = kiosk::clock::NowMs();
+  Keys("zzzz\r");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  EXPECT_GE(kiosk::clock::NowMs() - before, 5000);  // the message stays 5 seconds
+  std::vector<editnot::NOTDEF> log = LogEntries();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].KLINE1, "zzzz");
+  EXPECT_EQ(log[0].MACHINENO, "KIOSK-07");
+  EXPECT_EQ(log[0].TIME, "2:5:9 PM   ");
+  EXPECT_EQ(log[0].DATE, screen::GETDATE().view());
+  EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(SearchWalkTest, ShortenedWordIsLoggedAsTypedAndFoundWordsAreNot) {
+  Products(kShop);
+  storedc::DISPLAYMAP2 = RecordingDisplay;
+  Keys("milkx\r");
+  Code(kF1);  // the hits of "milk", read from the product file opened again
+  Keys("C");
+  Keys("milk\r");
+  Keys("C");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  EXPECT_EQ(Shown(), std::vector<std::string>{"BUTTERMILK"});
+  std::vector<editnot::NOTDEF> log = LogEntries();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].KLINE1, "milkx");
+}
+
+}  // namespace
