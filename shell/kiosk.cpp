@@ -5,13 +5,22 @@
 // here, before the main routine starts. An unconnected hook does nothing.
 #include "shell/kiosk.h"
 
+#include "isam/dberrors.h"
 #include "map/storedc.h"
+#include "screen/primitives.h"
+#include "shell/langs.h"
 #include "shell/mainloop.h"
 
 namespace shell {
 
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
+  // The store's error texts are language lines ("dberr"); the store itself
+  // knows nothing of languages, so it asks through this fetcher.
+  dberrors::SetDberrFetcher([](int line) {
+    langs::GETEXACT("dberr", line);
+    return kiosk::Str255(screen::TEMP);
+  });
   return MAINROUTINE();
 }
 
