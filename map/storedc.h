@@ -79,13 +79,16 @@ std::string UpperText(std::string_view text);
 bool Searchable(std::string_view word);
 // The result limit in force: the configured one within 0..kMaxLimit.
 std::int32_t HitLimit();
-// One walk of key 1 over the open product file from its first entry to the
-// end of the index (or until limit + 1 hits): live products whose word lines
-// hold the word go into REC_FOUND[0..] in key order. SUPPRESS takes the marks
-// of the matching products. Returns the number of hits.
-std::int32_t PASS(std::string_view word);
-// PASS for the word, then for ever shorter words until one finds something;
-// a word shortened to nothing finds nothing.
+// One walk of key 1 over the open product file, from its first entry to
+// the end of the index: for the word and for every shortening of it (the
+// word cut from its end), the live products whose word lines hold it, in
+// key order, at most limit + 1 of each. SUPPRESS takes the marks of the
+// products the whole word matches. Returns the hits of the whole word.
+std::int32_t WALK(std::string_view word);
+// The hit list := the hits of the longest start of the last walk's word
+// that found any (none when not even its first letter did). Returns CNT1.
+std::int32_t TAKEHITS();
+// WALK and TAKEHITS: the hits of the word, shortened until it finds some.
 std::int32_t FINDHITS(std::string_view word);
 
 void ResetForTest();

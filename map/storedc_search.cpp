@@ -3,6 +3,7 @@
 // file glue of the search.
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "editors/editnot.h"
 #include "isam/dberrors.h"
@@ -53,20 +54,6 @@ void CloseStore() {
   if (isam::IsamIsInitialized()) isam::BTExitIsam();
 }
 
-// The word shortened from its end until a pass finds something; nothing
-// is found once it has no characters left.
-std::int32_t Shortened(std::string_view word) {
-  while (!word.empty()) {
-    word.remove_suffix(1);
-    if (word.empty()) break;
-    const std::int32_t hits = PASS(word);
-    if (hits > 0) return hits;
-  }
-  ClearHits();
-  CNT1 = 0;
-  return 0;
-}
-
 // The message of a word not found, centred, for the usual 5 seconds.
 void ShowNotFound(std::string_view word) {
   langs::GETEXACT("vell!5", 1);
@@ -108,72 +95,136 @@ bool Searchable(std::string_view word) {
 
 std::int32_t HitLimit() { return std::clamp(cfgfiles::FLIMITI, std::int32_t{0}, kMaxLimit); }
 
-std::int32_t PASS(std::string_view word) {
-  ClearHits();
-  CNT1 = 0;
-  isam::IsamFileBlockPtr fb = editprod::PF2;
-  if (!fb || word.empty()) return 0;
+namespace {
+
+// Hits of the last walk: level L holds, in key order, the products whose
+// word lines hold the first L letters of the word (at most limit + 1).
+std::vector<std::vector<std::int32_t>> levels;
+
+// The word lines of a product as its key-1 entry holds them (the words
+// without trailing blanks, then five random digits and the record number),
+// when the entry holds them whole; false when the record must be read.
+bool WordsOfKey(std::string_view key, std::int32_t ref, std::string& upperWords) {
+  const std::string number = std::to_string(ref);
+  constexpr std::size_t kRandomDigits = 5;
+  if (key.size() < number.size() + kRandomDigits) return false;
+  if (key.substr(key.size() - number.size()) != number) return false;
+  key.remove_suffix(number.size());
+  for (std::size_t i = key.size() - kRandomDigits; i < key.size(); ++i)
+    if (key[i] < '0' || key[i] > '9') return false;
+  key.remove_suffix(kRandomDigits);
+  if (key.size() >= 100) return false;  // cut: the record has more
+  upperWords.clear();
+  AppendUpper(upperWords, key);
+  return true;
+}
+
+// How many leading letters of the word occur in the text (each shorter
+// start occurs whenever a longer one does).
+std::size_t MatchedLength(std::string_view text, std::string_view upperWord) {
+  std::size_t m = 0;
+  while (m < upperWord.size() && text.find(upperWord.substr(0, m + 1)) != std::string_view::npos)
+    ++m;
+  return m;
+}
+
+}  // namespace
+
+std::int32_t WALK(std::string_view word) {
   const std::string upperWord = UpperText(word);
-  const std::int32_t most = HitLimit() + 1;
-  std::int32_t hits = 0;
+  const std::size_t n = upperWord.size();
+  const std::size_t most = static_cast<std::size_t>(HitLimit()) + 1;
+  levels.assign(n + 1, {});
+  SUPPRESS = 0;
+  isam::IsamFileBlockPtr fb = editprod::PF2;
+  if (!fb || n == 0) return 0;
+  // A word ending in a blank may need the blanks a key leaves out.
+  const bool keysWillDo = upperWord.back() != ' ';
+  std::size_t full = 0;  // levels 1..full hold their most already
   editprod::PRODDEF rec;
   std::string words;
   words.reserve(112);
 
   isam::BTClearKey(fb, 1);  // the next key is the first entry
-  while (hits < most) {
+  while (levels[n].size() < most) {
     std::int32_t ref = 0;
     isam::IsamKeyStr key;
     isam::BTNextKey(fb, 1, ref, key);
     if (!isam::IsamOK) {
-      // The end of the index ends the pass; any other failure is shown.
+      // The end of the index ends the walk; any other failure is shown.
       if (isam::BTIsamErrorClass() != 1) ReportStoreError(isam::IsamError);
       break;
     }
-    isam::BTGetRec(fb, ref, &rec);
-    if (!isam::IsamOK) {
-      ReportStoreError(isam::IsamError);
-      break;
+    if (ref <= 0) continue;
+    bool read = false;
+    if (!keysWillDo || !WordsOfKey(key.view(), ref, words)) {
+      isam::BTGetRec(fb, ref, &rec);
+      if (!isam::IsamOK) {
+        ReportStoreError(isam::IsamError);
+        break;
+      }
+      read = true;
+      words.clear();
+      AppendUpper(words, rec.KLINE1.view());
+      AppendUpper(words, rec.KLINE1B.view());
     }
-    if (rec.DEL != 0 || ref == 0) continue;
-    words.clear();
-    AppendUpper(words, rec.KLINE1.view());
-    AppendUpper(words, rec.KLINE1B.view());
-    if (words.find(upperWord) == std::string::npos) continue;
-    // Only products the word matches may keep it out of the log.
-    if (rec.KLINE1.view().find('~') != std::string_view::npos) SUPPRESS = 3;
-    if (!rec.EXCLUDE.empty() && EXCLUDES.view().find(rec.EXCLUDE.view()) != std::string_view::npos)
-      SUPPRESS = 2;
-    REC_FOUND[static_cast<std::size_t>(hits)] = ref;
-    ++hits;
-    ++CNT1;
+    const std::size_t m = MatchedLength(words, upperWord);
+    if (m <= full) continue;  // no level it matches has room left
+    if (!read) {
+      isam::BTGetRec(fb, ref, &rec);
+      if (!isam::IsamOK) {
+        ReportStoreError(isam::IsamError);
+        break;
+      }
+    }
+    if (rec.DEL != 0) continue;
+    if (m == n) {
+      // Only products the word matches may keep it out of the log.
+      if (rec.KLINE1.view().find('~') != std::string_view::npos) SUPPRESS = 3;
+      if (!rec.EXCLUDE.empty() && EXCLUDES.view().find(rec.EXCLUDE.view()) != std::string_view::npos)
+        SUPPRESS = 2;
+    }
+    for (std::size_t l = full + 1; l <= m; ++l)
+      if (levels[l].size() < most) levels[l].push_back(ref);
+    while (full < n && levels[full + 1].size() >= most) ++full;
   }
-  return hits;
+  return static_cast<std::int32_t>(levels[n].size());
+}
+
+// The hits of the longest start of the last walk's word that found any.
+std::int32_t TAKEHITS() {
+  ClearHits();
+  CNT1 = 0;
+  for (std::size_t l = levels.empty() ? 0 : levels.size() - 1; l >= 1; --l) {
+    if (levels[l].empty()) continue;
+    for (std::size_t i = 0; i < levels[l].size(); ++i) REC_FOUND[i] = levels[l][i];
+    CNT1 = static_cast<std::int32_t>(levels[l].size());
+    break;
+  }
+  return CNT1;
 }
 
 std::int32_t FINDHITS(std::string_view word) {
-  SUPPRESS = 0;
-  const std::int32_t hits = PASS(word);
-  return hits > 0 ? hits : Shortened(word);
+  WALK(word);
+  return TAKEHITS();
 }
 
 void SEARCHKEY2(std::string_view word, std::int32_t /*keyNr: always the word key*/) {
   screen::CLEAR_PROMPT();
   langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, 30, 1);
   const std::string typed(word);
-  SUPPRESS = 0;
-  NOTFOUNDWORD = false;
-  if (PASS(typed) > 0) return;
-
-  NOTFOUNDWORD = true;
-  if (SUPPRESS == 0) {
-    CloseStore();
-    editnot::EDITPRODNOT(typed);
-    SETUP();
-    OPENITP();
+  // One walk gives the hits of the word and of every shortening of it.
+  NOTFOUNDWORD = WALK(typed) == 0;
+  if (NOTFOUNDWORD) {
+    if (SUPPRESS == 0) {
+      CloseStore();
+      editnot::EDITPRODNOT(typed);
+      SETUP();
+      OPENITP();
+    }
+    ShowNotFound(typed);
   }
-  ShowNotFound(typed);
-  Shortened(typed);
+  TAKEHITS();
 }
 
 bool SETUP() {
