@@ -127,6 +127,34 @@ TEST_F(SearchWalkTest, WordIsShortenedUntilItFindsAndEndsWhenNothingIsLeft) {
   EXPECT_TRUE(Hits().empty());
 }
 
+TEST_F(SearchWalkTest, ShortenedWordTakesTheLongestStartEvenWhenShorterOnesFillUp) {
+  WriteConfig("0", "");  // one hit per search
+  Products({"MILD CHEESE", "FAMILY PACK", "MILK"});
+  OpenForSearch();
+  EXPECT_EQ(storedc::FINDHITS("milkqq"), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{3});
+  EXPECT_EQ(storedc::FINDHITS("mildew"), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{1});
+}
+
+TEST_F(SearchWalkTest, WordsBeyondTheKeyAndTrailingBlanksStillMatch) {
+  ASSERT_TRUE(editprod::SETUP());
+  editprod::OPENITP();
+  editprod::CLEARIT();
+  editprod::PRODUCT.KLINE1 = std::string(55, 'A');
+  editprod::PRODUCT.KLINE1B = std::string(40, 'B') + "TEAPOT";  // past the key's 100 letters
+  ASSERT_TRUE(editprod::NEWSTRUCTURE());
+  editprod::CLEARIT();
+  editprod::PRODUCT.KLINE1 = "SOAP   ";
+  ASSERT_TRUE(editprod::NEWSTRUCTURE());
+  editprod::RELEASE();
+  OpenForSearch();
+  EXPECT_EQ(storedc::WALK("teapot"), 1);
+  EXPECT_EQ(storedc::WALK("oap  "), 1);
+  EXPECT_EQ(storedc::FINDHITS("oap  "), 1);
+  EXPECT_EQ(Hits(), std::vector<std::int32_t>{2});
+}
+
 TEST_F(SearchWalkTest, EmptyProductFileFindsNothing) {
   Products({});
   OpenForSearch();
