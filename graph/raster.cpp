@@ -1,4 +1,4 @@
-// Pens, ellipse outlines and fill sources.
+// Pens and ellipse outlines.
 #include "graph/raster.h"
 
 #include <algorithm>
@@ -16,21 +16,6 @@ const std::uint8_t kDot[] = {3, 3};
 const std::uint8_t kDashDot[] = {9, 6, 3, 6};
 const std::uint8_t kDash[] = {18, 6};
 const std::uint8_t kDashDotDot[] = {9, 3, 3, 3, 3, 3};
-
-// 8x8 hatch masks: bit set where the hatch line passes; aligned to the
-// screen (pixel x, y of the whole window), not to the shape or viewport.
-bool HatchAt(int style, int x, int y) {
-  int mx = x & 7, my = y & 7;
-  switch (style) {
-    case 2: return my == 0;                                   // horizontal
-    case 3: return mx == 0;                                   // vertical
-    case 4: return mx == 0 || my == 0;                        // cross
-    case 5: return ((mx + my) & 7) == 7;                      // backward diagonal "/"
-    case 6: return mx == my;                                  // forward diagonal "\"
-    case 7: return mx == my || ((mx + my) & 7) == 7;          // diagonal cross
-    default: return false;
-  }
-}
 
 }  // namespace
 
@@ -146,45 +131,6 @@ std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int
   }
   std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
   return out;
-}
-
-bool SetFillSource(cairo_t* cr) {
-  const DrawState& s = St();
-  switch (s.fillStyle) {
-    case 0:
-      SetSourceRgb(cr, ColorRgb(s.bkColor));
-      return true;
-    case 1:
-      SetSourceRgb(cr, ColorRgb(s.fillColor));
-      return true;
-    case 9:
-      return false;
-    default:
-      break;
-  }
-  // Hatches (transparent between their lines) and the user pattern (ones
-  // in the fill colour, zeros in the background colour), as an 8x8 tile.
-  cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
-  auto* px = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(tile));
-  int stride = cairo_image_surface_get_stride(tile) / 4;
-  std::uint32_t fg = 0xFF000000u | ColorRgb(s.fillColor), bg = 0xFF000000u | ColorRgb(s.bkColor);
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) {
-      std::uint32_t v;
-      if (s.fillStyle == 8)
-        v = (s.fillPattern[y] >> (7 - x) & 1) ? fg : bg;
-      else
-        v = HatchAt(s.fillStyle, x, y) ? fg : 0;
-      px[y * stride + x] = v;
-    }
-  cairo_surface_mark_dirty(tile);
-  cairo_pattern_t* pat = cairo_pattern_create_for_surface(tile);
-  cairo_pattern_set_extend(pat, CAIRO_EXTEND_REPEAT);
-  cairo_pattern_set_filter(pat, CAIRO_FILTER_NEAREST);
-  cairo_set_source(cr, pat);
-  cairo_pattern_destroy(pat);
-  cairo_surface_destroy(tile);
-  return true;
 }
 
 }  // namespace graph::detail

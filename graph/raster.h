@@ -46,7 +46,4 @@ class Pen {
 // counter-clockwise from the positive x axis, with their angles in degrees.
 std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int yr);
 
-// Sets cr's source to the current fill; false for the empty style 9.
-bool SetFillSource(cairo_t* cr);
-
 }  // namespace graph::detail

@@ -4,6 +4,7 @@
 #include "graph/device.h"
 #include "graph/graph.h"
 #include "graph/raster.h"
+#include "graph/tilefill.h"
 
 namespace graph {
 using namespace detail;
@@ -127,13 +128,11 @@ void FillPoly(std::uint16_t n, const PointType* points) {
   {
     Drawing d;
     cairo_t* cr = d.cr();
-    if (SetFillSource(cr)) {
-      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-      cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
-      for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
-      cairo_close_path(cr);
-      cairo_fill(cr);
-    }
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
+    for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
+    cairo_close_path(cr);
+    FillCurrentPath(cr);
   }
   StrokePolyline(pts, true, false);
 }
@@ -143,9 +142,8 @@ void Bar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
   int ax1 = std::min(x1, x2) + OX(), ax2 = std::max(x1, x2) + OX();
   int ay1 = std::min(y1, y2) + OY(), ay2 = std::max(y1, y2) + OY();
   Drawing d;
-  if (!SetFillSource(d.cr())) return;
   cairo_rectangle(d.cr(), ax1, ay1, ax2 - ax1 + 1, ay2 - ay1 + 1);
-  cairo_fill(d.cr());
+  FillCurrentPath(d.cr());
 }
 
 void PutPixel(std::int16_t x, std::int16_t y, std::uint32_t c) {

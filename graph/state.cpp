@@ -2,6 +2,8 @@
 #include <cairo.h>
 
 #include "graph/device.h"
+#include "graph/fillcache.h"
+#include "graph/tilefill.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "graph/window.h"
@@ -193,6 +195,8 @@ void CloseGraph() {
   d.cr = nullptr;
   d.surface = nullptr;
   d.width = d.height = 0;
+  ResetFillCache();
+  ResetTileFill();
 }
 
 std::int16_t GraphResult() {

@@ -1,0 +1,16 @@
+// Inside the graphics layer: filling a path with the current fill style.
+#pragma once
+
+#include <cairo.h>
+
+namespace graph::detail {
+
+// Fills cr's current path (device pixels, no transform) with the current
+// fill, within the clip box, and clears the path. False for the empty
+// style 9, which draws nothing. Call inside a Drawing.
+bool FillCurrentPath(cairo_t* cr);
+
+// Frees the scratch mask (CloseGraph, tests).
+void ResetTileFill();
+
+}  // namespace graph::detail
