@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "common/cp1252.h"
 #include "graph/device.h"
 #include "graph/fonts.h"
 #include "graph/graph.h"
+#include "graph/textcache.h"
 
 namespace graph {
 using namespace detail;
@@ -23,11 +23,24 @@ struct TextFont {
   double ascent = 0, descent = 0;
   bool underline = false;
   double pixels = 0;
+  AdvanceTable* advances = nullptr;
 };
 
 double PixelHeight(std::uint16_t size) {
   if (size == 0) return 16;  // no size at all: the default height
   return size < 6 ? size * 8.0 : size;
+}
+
+// The font options of all text: grey antialiasing, unhinted metrics. Made
+// once; cairo copies them into the context.
+const cairo_font_options_t* TextOptions() {
+  static cairo_font_options_t* opt = [] {
+    cairo_font_options_t* o = cairo_font_options_create();
+    cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
+    cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_OFF);
+    return o;
+  }();
+  return opt;
 }
 
 // Selects the current text font into cr. The size in pixels is the height
@@ -42,40 +55,36 @@ TextFont SelectFont(cairo_t* cr) {
   f.pixels = PixelHeight(s.size);
   const std::string& family = slot < kFontSlots ? g_families[slot] : g_families[0];
   bool ownItalic = italic && FamilyHasItalic(family);
-  cairo_select_font_face(cr, family.c_str(), ownItalic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                         400 + 300 * weightStep >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_font_options_t* opt = cairo_font_options_create();
-  cairo_font_options_set_antialias(opt, CAIRO_ANTIALIAS_GRAY);
-  cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(cr, opt);
-  cairo_font_options_destroy(opt);
+  FaceKey face{family, ownItalic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+               400 + 300 * weightStep >= 600 ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL};
+  cairo_select_font_face(cr, family.c_str(), face.slant, face.weight);
+  cairo_set_font_options(cr, TextOptions());
   cairo_set_font_size(cr, 1000);
-  cairo_font_extents_t fe;
-  cairo_font_extents(cr, &fe);
-  double cell = fe.ascent + fe.descent;
+  const CellMetrics& cell1000 = CachedCell(face, cr);
+  double cell = cell1000.ascent + cell1000.descent;
   double em = cell > 0 ? f.pixels * 1000.0 / cell : f.pixels;
-  cairo_matrix_t m;
   // A face without an italic of its own leans by a shear.
-  cairo_matrix_init(&m, em, 0, italic && !ownItalic ? -0.21 * em : 0, em, 0, 0);
+  double shear = italic && !ownItalic ? -0.21 * em : 0;
+  cairo_matrix_t m;
+  cairo_matrix_init(&m, em, 0, shear, em, 0, 0);
   cairo_set_font_matrix(cr, &m);
-  f.ascent = fe.ascent * em / 1000.0;
-  f.descent = fe.descent * em / 1000.0;
+  f.ascent = cell1000.ascent * em / 1000.0;
+  f.descent = cell1000.descent * em / 1000.0;
+  f.advances = &CachedAdvances(face, em, shear);
   return f;
 }
 
 // Advance of each character with the extra spacing of SetUserCharSize.
-std::vector<double> Advances(cairo_t* cr, std::string_view s) {
+std::vector<double> Advances(cairo_t* cr, const TextFont& f, std::string_view s) {
   const DrawState& st = St();
   std::vector<double> adv;
+  adv.reserve(s.size());
   int spaces = 0;
   for (char c : s)
     if (c == ' ') ++spaces;
   int spaceSeen = 0;
   for (char c : s) {
-    std::string u = kiosk::Cp1252ToUtf8(std::string_view(&c, 1));
-    cairo_text_extents_t te;
-    cairo_text_extents(cr, u.c_str(), &te);
-    double a = te.x_advance + st.extraSpace;
+    double a = f.advances->Advance(cr, static_cast<unsigned char>(c)) + st.extraSpace;
     if (c == ' ' && spaces > 0) {
       // The break space spread evenly, the remainder to the first breaks.
       int share = st.breakSpace / spaces;
@@ -98,6 +107,7 @@ double Width(const std::vector<double>& adv) {
 
 namespace detail {
 void ResetFonts() {
+  ResetTextCache();
   for (int i = 0; i < kFontSlots; ++i) {
     g_faces[i].clear();
     g_families[i].clear();
@@ -165,8 +175,8 @@ std::int32_t TextWidth(std::string_view s) {
   std::lock_guard<std::mutex> g(Dev().lock);
   cairo_t* cr = Dev().cr;
   cairo_save(cr);
-  SelectFont(cr);
-  double w = Width(Advances(cr, s));
+  TextFont f = SelectFont(cr);
+  double w = Width(Advances(cr, f, s));
   cairo_restore(cr);
   return static_cast<std::int32_t>(std::lround(w));
 }
@@ -184,7 +194,7 @@ void OutText(std::string_view s) {
     Drawing d;
     cairo_t* cr = d.cr();
     TextFont f = SelectFont(cr);
-    std::vector<double> adv = Advances(cr, s);
+    std::vector<double> adv = Advances(cr, f, s);
     double w = Width(adv);
     double dx = st.hJustify == 1 ? -w / 2 : st.hJustify == 2 ? -w : 0;
     double dy = st.vJustify == 0 ? f.ascent : st.vJustify == 1 ? -f.descent : 0;
@@ -194,9 +204,8 @@ void OutText(std::string_view s) {
     SetSourceRgb(cr, ColorRgb(st.color));
     double x = dx;
     for (std::size_t i = 0; i < s.size(); ++i) {
-      std::string u = kiosk::Cp1252ToUtf8(s.substr(i, 1));
       cairo_move_to(cr, x, dy);
-      cairo_show_text(cr, u.c_str());
+      cairo_show_text(cr, CharUtf8(static_cast<unsigned char>(s[i])));
       x += adv[i];
     }
     if (f.underline && w > 0) {
