@@ -34,6 +34,13 @@ constexpr int kSlotField[kSlots + 1] = {0, 1, 2, 3, 5, 4, 6, 7, 8, 9,
 
 }  // namespace
 
+void CHECKRECORD(PRODDEF& r) {
+  auto cut = [](auto& field) { field.set_length(field.size()); };  // set_length cuts at the size
+  cut(r.KLINE1); cut(r.KLINE1B); cut(r.SHELF); cut(r.DEPT); cut(r.EXCLUDE); cut(r.COORDX);
+  cut(r.COORDY); cut(r.FLOOR); cut(r.HEADER); cut(r.LINE3); cut(r.LINE4); cut(r.LINE5);
+  cut(r.LINE6); cut(r.LINE7); cut(r.LINE8); cut(r.LINE9); cut(r.LINE10); cut(r.SEEALSO);
+}
+
 std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {

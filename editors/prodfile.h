@@ -76,6 +76,10 @@ extern glue::Catalogue PRODFILE;                 // the product file's glue stat
 extern isam::IsamFileBlockPtr& PF2;              // its fileblock
 extern std::int32_t& SMAXREC;                    // used-record count
 
+// Cuts every field's length byte to the field's size (a damaged record read
+// from disk must not reach past its field).
+void CHECKRECORD(PRODDEF& rec);
+
 // Builds key 1..4 of a record (key 1 without the record number).
 std::string BUILDKEY(const PRODDEF& rec, int keyNr);
 

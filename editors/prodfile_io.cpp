@@ -28,6 +28,7 @@ glue::Catalogue MakeCatalogue() {
   };
   c.rebuild = [] { return REBUILD(); };
   c.emptyKey1 = glue::EmptyKey1::Refused;
+  c.checkRecord = [](void* rec) { CHECKRECORD(*static_cast<PRODDEF*>(rec)); };
   c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
@@ -189,11 +190,7 @@ bool REBUILD() {
   // is all there is.
   if (!glue::READDATAFILE(PRODFILE, live) || live.empty()) return TESTNEW();
   if (glue::REBUILDFROMDATA(PRODFILE) < 0) return false;
-  isam::BTOpenFileBlock(PF2, isam::IsamFileBlockName(kFileName));
-  if (!isam::IsamOK) {
-    PF2 = nullptr;
-    return false;
-  }
+  if (!glue::OPENRAW(PRODFILE)) return false;
   return PRODUCT1();  // refresh the exchange file; closes the product file
 }
 

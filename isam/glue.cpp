@@ -20,6 +20,15 @@ void Report(Catalogue& c, std::int32_t error) {
   if (c.tell) c.tell(dberrors::IsamEMessage.view());
 }
 
+// The store's conversion hook, after every read: the catalogue's check.
+void CheckAfterRead(void* data, std::int32_t, bool postRead, void* hook) {
+  if (postRead && hook) (*static_cast<const std::function<void(void*)>*>(hook))(data);
+}
+
+void InstallCheck(Catalogue& c) {
+  if (c.fb && c.checkRecord) BTSetCharConvert(c.fb, CheckAfterRead, &c.checkRecord, true);
+}
+
 void StoreCount(Catalogue& c) {
   c.SMAXREC = c.fb ? BTUsedRecs(c.fb) : 0;
   std::string n = std::to_string(c.SMAXREC);
@@ -84,6 +93,7 @@ bool OPENEDFILES(Catalogue& c) {
     }
     BTOpenFileBlock(c.fb, name, false, false, false, false);
     if (IsamOK) {
+      InstallCheck(c);
       StoreCount(c);
       return true;
     }
@@ -106,6 +116,16 @@ bool OPENEDFILES(Catalogue& c) {
     c.tell("The file " + c.name + " cannot be opened (error " + std::to_string(IsamError) + ").");
   }
   return false;
+}
+
+bool OPENRAW(Catalogue& c) {
+  BTOpenFileBlock(c.fb, IsamFileBlockName(c.name));
+  if (!IsamOK) {
+    c.fb = nullptr;
+    return false;
+  }
+  InstallCheck(c);
+  return true;
 }
 
 void OPENIT(Catalogue& c) {

@@ -55,6 +55,10 @@ struct Catalogue {
   // notice); empty: nothing shown.
   std::function<void(std::string_view text)> tell;
   EmptyKey1 emptyKey1 = EmptyKey1::Allowed;
+  // Makes a record read from disk safe to use (a damaged length byte must not
+  // let a field reach past its bytes); installed on the fileblock at every
+  // open and applied to records the rebuild reads straight from disk.
+  std::function<void(void* rec)> checkRecord;
 
   // ---- state
   isam::IsamFileBlockPtr fb = nullptr;
@@ -138,6 +142,10 @@ std::int32_t REBUILDFROMDATA(Catalogue& c);
 using ProgressFn = std::function<void(int colour, int x, int y, int line, int size, int font)>;
 extern ProgressFn PROGRESS;
 void SHOWPROGRESS(int colour, int x, int y, int line, int size = 30, int font = 4);
+
+// Opens the catalogue's fileblock with its record check installed (no
+// questions, no rebuild); false with the store's status when it fails.
+bool OPENRAW(Catalogue& c);
 
 // Clears the state part of a Catalogue (tests).
 void ResetState(Catalogue& c);

@@ -50,7 +50,9 @@ bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
   for (std::int64_t n = 1; n <= last; ++n) {
     in.seekg(n * lenRec);
     if (!in.read(slot.data(), lenRec)) break;
-    if (Int32At(slot.data()) == 0) records.push_back(slot);
+    if (Int32At(slot.data()) != 0) continue;
+    if (c.checkRecord) c.checkRecord(slot.data());
+    records.push_back(slot);
   }
   return true;
 }
@@ -70,11 +72,7 @@ std::int32_t REBUILDFROMDATA(Catalogue& c) {
   if (ec) return -1;
 
   if (!CREATEFILE(c)) return -1;
-  BTOpenFileBlock(c.fb, IsamFileBlockName(c.name));
-  if (!IsamOK) {
-    c.fb = nullptr;
-    return -1;
-  }
+  if (!OPENRAW(c)) return -1;
   const std::string saved(static_cast<const char*>(c.record), static_cast<std::size_t>(c.recLen));
   std::int32_t added = 0;
   bool allOk = true;

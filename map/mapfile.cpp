@@ -25,6 +25,14 @@ std::string ShortKey(std::string_view field) {
 
 }  // namespace
 
+void CHECKRECORD(MAPDEF& r) {
+  auto cut = [](auto& field) { field.set_length(field.size()); };  // set_length cuts at the size
+  cut(r.S_ID); cut(r.S_DPT); cut(r.S_SEAS); cut(r.S_X); cut(r.S_Y); cut(r.S_LENGTH);
+  cut(r.S_WIDTH); cut(r.S_ANGLE); cut(r.S_COLOR); cut(r.S_STYLE); cut(r.S_FILL); cut(r.S_THICK);
+  cut(r.S_IFLABEL); cut(r.S_BCOLOR); cut(r.S_SIZE); cut(r.S_MAPLABEL); cut(r.S_FLOOR);
+  cut(r.S_COMMENT);
+}
+
 std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {

@@ -78,6 +78,10 @@ extern glue::Catalogue MAPFILE;    // the map file's glue parameters and state
 extern isam::IsamFileBlockPtr& PE; // its fileblock
 extern std::int32_t& SMAXREC;      // used-record count, refreshed on open and close
 
+// Cuts every field's length byte to the field's size (a damaged record read
+// from disk must not reach past its field).
+void CHECKRECORD(MAPDEF& rec);
+
 // Builds key 1..3 of a record (key 1 without the record number).
 std::string BUILDKEY(const MAPDEF& rec, int keyNr);
 

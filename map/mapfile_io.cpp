@@ -24,6 +24,7 @@ glue::Catalogue MakeCatalogue() {
     return BUILDKEY(*static_cast<const MAPDEF*>(rec), keyNr);
   };
   c.rebuild = [] { return REBUILD(); };
+  c.checkRecord = [](void* rec) { CHECKRECORD(*static_cast<MAPDEF*>(rec)); };
   c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
@@ -136,11 +137,7 @@ bool REBUILD() {
   // is all there is.
   if (!glue::READDATAFILE(MAPFILE, live) || live.empty()) return TESTNEW();
   if (glue::REBUILDFROMDATA(MAPFILE) < 0) return false;
-  isam::BTOpenFileBlock(PE, isam::IsamFileBlockName(kFileName));
-  if (!isam::IsamOK) {
-    PE = nullptr;
-    return false;
-  }
+  if (!glue::OPENRAW(MAPFILE)) return false;
   return SHELVES1();  // refresh the exchange file; closes the map file
 }
 

@@ -26,7 +26,9 @@ TEST(MapRecord, StoredBytesBeyondLengthAndPaddingAreIgnored) {
   raw[217] = '2';                     // S_FLOOR
   MAPDEF rec;
   std::memcpy(static_cast<void*>(&rec), raw, sizeof rec);
+  editmap::CHECKRECORD(rec);  // as every read from the file does
   EXPECT_EQ(rec.S_ID, "A12");
+  EXPECT_EQ(rec.S_DPT.size(), 16u);  // a length byte of 90 is cut to the field
   EXPECT_EQ(rec.S_FLOOR, "2");
   EXPECT_EQ(editmap::FormatLine(rec).substr(0, 4), "A12|");
 }
@@ -164,6 +166,24 @@ TEST_F(MapFileTest, ExportThenImportReproducesEveryLiveElement) {
     if (editmap::SHELF.DEL == 0) after.push_back(editmap::FormatLine(editmap::SHELF));
   }
   EXPECT_EQ(after, before);
+  editmap::RELEASEM();
+}
+
+TEST_F(MapFileTest, DamagedLengthBytesAreCutWhenRead) {
+  WriteFile("data/Shelves.txt", "A1|D|S|10|20|5|2|0|7|0|2|1|0|0|X|L|1|C|\r\n");
+  editmap::SETUPM();
+  editmap::RELEASEM();
+  std::fstream f(Path("data/Shelve.DAT"), std::ios::in | std::ios::out | std::ios::binary);
+  f.seekp(260 + 79);  // record 1, S_X
+  f.put(static_cast<char>(200));
+  f.close();
+  editmap::SETUPM();
+  ASSERT_TRUE(editmap::MAPFILE.OK);
+  isam::BTGetRec(editmap::PE, 1, &editmap::SHELF);
+  EXPECT_EQ(editmap::SHELF.S_X.size(), 9u);
+  EXPECT_EQ(editmap::SHELF.S_ID, "A1");
+  editmap::SHELVES1();  // writes nothing from past the field
+  EXPECT_EQ(ReadFile("data/Shelves.txt").substr(0, 9), "A1|D|S|10");
   editmap::RELEASEM();
 }
 
