@@ -127,40 +127,45 @@ bool FillCurrentPath(cairo_t* cr) {
   cairo_surface_flush(d.surface);
   auto* dst = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(d.surface));
   const int dstride = cairo_image_surface_get_stride(d.surface) / 4;
-  bool rowInked[8];  // a hatch row with no line in it writes nothing
-  for (int r = 0; r < 8; ++r) rowInked[r] = std::any_of(t[r], t[r] + 8, [](std::uint32_t v) { return v >> 24; });
+  // Each tile row twice over, as the bits to keep of the screen pixel and
+  // the bits to add, so that eight pixels from any phase need no wrap and
+  // no branch: hatch gaps keep the screen, inked pixels take the tile.
+  std::uint32_t keep[8][16], ink[8][16];
+  bool rowInked[8] = {};
+  for (int r = 0; r < 8; ++r)
+    for (int i = 0; i < 16; ++i) {
+      std::uint32_t v = t[r][i & 7];
+      bool inked = v >> 24;
+      keep[r][i] = inked ? 0u : ~0u;
+      ink[r][i] = inked ? v : 0u;
+      rowInked[r] |= inked;
+    }
   for (int y = 0; y < h; ++y) {
-    if (!rowInked[(y1 + y) & 7]) continue;
+    const int r = (y1 + y) & 7;
+    if (!rowInked[r]) continue;
     const std::uint8_t* mrow = mask + static_cast<std::size_t>(y) * mstride;
     std::uint32_t* drow = dst + static_cast<std::size_t>(y1 + y) * dstride + x1;
-    const std::uint32_t* trow = t[(y1 + y) & 7];
     int x = 0;
     while (x < w) {
-      // Most of the box around a slanted shape is outside it: skip eight
-      // uncovered mask bytes at a time.
+      const int phase = (x1 + x) & 7;
       if (x + 8 <= w) {
+        // Most of the box around a slanted shape is outside it: skip eight
+        // uncovered mask bytes at a time, write eight covered ones at once.
         std::uint64_t eight;
         std::memcpy(&eight, mrow + x, 8);
         if (eight == 0) {
           x += 8;
           continue;
         }
-        if ((eight - 0x0101010101010101ull) & ~eight & 0x8080808080808080ull) {
-          // some byte is zero: fall through to pixel by pixel
-        } else {
-          // Eight covered pixels: one whole turn of the tile row.
-          for (int k = 0; k < 8; ++k) {
-            std::uint32_t v = trow[(x1 + x + k) & 7];
-            if (v >> 24) drow[x + k] = v;
-          }
+        if (!((eight - 0x0101010101010101ull) & ~eight & 0x8080808080808080ull)) {  // no zero byte
+          const std::uint32_t* k = keep[r] + phase;
+          const std::uint32_t* v = ink[r] + phase;
+          for (int i = 0; i < 8; ++i) drow[x + i] = (drow[x + i] & k[i]) | v[i];
           x += 8;
           continue;
         }
       }
-      if (mrow[x]) {
-        std::uint32_t v = trow[(x1 + x) & 7];
-        if (v >> 24) drow[x] = v;
-      }
+      if (mrow[x]) drow[x] = (drow[x] & keep[r][phase]) | ink[r][phase];
       ++x;
     }
   }
