@@ -73,8 +73,12 @@ Drawing::Drawing() : guard_(Dev().lock) {
   cairo_identity_matrix(c);
   cairo_reset_clip(c);
   Box b = ClipBox();
-  cairo_rectangle(c, b.x1, b.y1, b.Empty() ? 0 : b.x2 - b.x1 + 1, b.Empty() ? 0 : b.y2 - b.y1 + 1);
-  cairo_clip(c);
+  // The surface bounds drawing anyway; a clip of the whole screen would
+  // only cost time on every primitive.
+  if (b.x1 != 0 || b.y1 != 0 || b.x2 != Dev().width - 1 || b.y2 != Dev().height - 1) {
+    cairo_rectangle(c, b.x1, b.y1, b.Empty() ? 0 : b.x2 - b.x1 + 1, b.Empty() ? 0 : b.y2 - b.y1 + 1);
+    cairo_clip(c);
+  }
   cairo_set_antialias(c, CAIRO_ANTIALIAS_NONE);
   cairo_set_operator(c, CAIRO_OPERATOR_OVER);
 }
