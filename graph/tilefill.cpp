@@ -145,29 +145,30 @@ bool FillCurrentPath(cairo_t* cr) {
     if (!rowInked[r]) continue;
     const std::uint8_t* mrow = mask + static_cast<std::size_t>(y) * mstride;
     std::uint32_t* drow = dst + static_cast<std::size_t>(y1 + y) * dstride + x1;
+    const std::uint32_t* k = keep[r];
+    const std::uint32_t* v = ink[r];
+    auto put = [&](int x) {
+      int p = (x1 + x) & 7;
+      drow[x] = (drow[x] & k[p]) | v[p];
+    };
+    // Most of the box around a slanted shape is outside it: look at the
+    // mask eight bytes at a time, skip uncovered words, write covered ones
+    // in one go.
     int x = 0;
-    while (x < w) {
-      const int phase = (x1 + x) & 7;
-      if (x + 8 <= w) {
-        // Most of the box around a slanted shape is outside it: skip eight
-        // uncovered mask bytes at a time, write eight covered ones at once.
-        std::uint64_t eight;
-        std::memcpy(&eight, mrow + x, 8);
-        if (eight == 0) {
-          x += 8;
-          continue;
-        }
-        if (!((eight - 0x0101010101010101ull) & ~eight & 0x8080808080808080ull)) {  // no zero byte
-          const std::uint32_t* k = keep[r] + phase;
-          const std::uint32_t* v = ink[r] + phase;
-          for (int i = 0; i < 8; ++i) drow[x + i] = (drow[x + i] & k[i]) | v[i];
-          x += 8;
-          continue;
-        }
+    for (; x + 8 <= w; x += 8) {
+      std::uint64_t eight;
+      std::memcpy(&eight, mrow + x, 8);
+      if (eight == 0) continue;
+      if ((eight - 0x0101010101010101ull) & ~eight & 0x8080808080808080ull) {  // some byte is zero
+        for (int i = 0; i < 8; ++i)
+          if (mrow[x + i]) put(x + i);
+        continue;
       }
-      if (mrow[x]) drow[x] = (drow[x] & keep[r][phase]) | ink[r][phase];
-      ++x;
+      const int p = (x1 + x) & 7;
+      for (int i = 0; i < 8; ++i) drow[x + i] = (drow[x + i] & k[p + i]) | v[p + i];
     }
+    for (; x < w; ++x)
+      if (mrow[x]) put(x);
   }
   cairo_surface_mark_dirty_rectangle(d.surface, x1, y1, w, h);
   return true;
