@@ -55,6 +55,31 @@ void BM_FillPoly(benchmark::State& state) {
 }
 BENCHMARK(BM_FillPoly);
 
+// A slanted map box in every hatch: the tile must not be rebuilt per fill.
+void BM_HatchedSlantedBox(benchmark::State& state) {
+  Open();
+  graph::PointType p[] = {{400, 300}, {470, 230}, {440, 200}, {370, 270}, {400, 300}};
+  int style = 2;
+  for (auto _ : state) {
+    graph::SetFillStyle(static_cast<std::uint16_t>(style), 40);
+    graph::FillPoly(5, p);
+    style = style == 7 ? 2 : style + 1;
+  }
+}
+BENCHMARK(BM_HatchedSlantedBox);
+
+// Screens set a style before nearly every text.
+void BM_TextStyleChanges(benchmark::State& state) {
+  Open();
+  int i = 0;
+  for (auto _ : state) {
+    graph::SetTextStyle(static_cast<std::uint16_t>(i % 4), 0, static_cast<std::uint16_t>(20 + i % 12));
+    graph::OutTextXY(50, 200, "Aisle 12 - Bakery");
+    ++i;
+  }
+}
+BENCHMARK(BM_TextStyleChanges);
+
 void BM_TextLine(benchmark::State& state) {
   Open();
   graph::SetTextStyle(1, 0, 30);
