@@ -249,16 +249,44 @@ TEST_F(SearchWalkTest, DisplayFailureIsShownAndTheSearchGoesOn) {
   EXPECT_NE(told[0].find("9903"), std::string::npos) << told[0];
 }
 
+TEST_F(SearchWalkTest, LanguageMenuFromAHitLeadsToANewSearch) {
+  Products(kShop);
+  storedc::DISPLAYMAP2 = RecordingDisplay;
+  Keys("milk\r");
+  Code(kF1);
+  Code(kAltM);
+  Keys("BB");  // change, to French; a new search follows
+  Keys("tea\r");
+  Code(kF1);
+  Keys("C");
+  Keys("~KKKVVV\r");
+  storedc::STOREDIR1();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "TEA"}));
+  EXPECT_EQ(screen::LANGUAGE2, 2);
+}
+
 // ---- Logging words not found ----
 
 TEST_F(SearchWalkTest, WordMatchingNothingIsLoggedOnceWithMachineTimeAndDate) {
   Products({"~STAFF ONLY", "MILK"}, "HIDDEN");  // hidden and excluded, not matching
   storedc::DISPLAYMAP2 = RecordingDisplay;
-  const std::int64_t before = kiosk::clock::NowMs();
+  // The yellow of the message band in the middle of the screen at every
+  // wait.
+  std::vector<std::pair<std::int64_t, int>> yellow;
+  std::int64_t last = kiosk::clock::NowMs();
+  kiosk::clock::SetVirtualSleepHook([&](std::int64_t now) {
+    yellow.emplace_back(now - last, Count(0, screen::MAXY / 2 - 5, screen::MAXX, screen::MAXY / 2 + 40, kYellow));
+    last = now;
+  });
   Keys("zzzz\r");
   Keys("~KKKVVV\r");
   storedc::STOREDIR1();
-  EXPECT_GE(kiosk::clock::NowMs() - before, 5000);  // the message stays 5 seconds
+  kiosk::clock::SetVirtualSleepHook(nullptr);
+  // Compared with the screen just before it, the message adds its yellow.
+  std::size_t at = 0;
+  while (at < yellow.size() && yellow[at].first != 5000) ++at;
+  ASSERT_TRUE(at > 0 && at < yellow.size()) << "no 5 second wait";
+  EXPECT_GT(yellow[at].second, yellow[at - 1].second + 100) << "no message held for 5 seconds";
   std::vector<editnot::NOTDEF> log = LogEntries();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].KLINE1, "zzzz");
