@@ -100,6 +100,8 @@ namespace {
 // Hits of the last walk: level L holds, in key order, the products whose
 // word lines hold the first L letters of the word (at most limit + 1).
 std::vector<std::vector<std::int32_t>> levels;
+// The last walk could not read the product file to its end.
+bool walkFailed = false;
 
 // The word lines of a product as its key-1 entry holds them (the words
 // without trailing blanks, then five random digits and the record number),
@@ -137,6 +139,7 @@ std::int32_t WALK(std::string_view word) {
   levels.assign(n + 1, {});
   SUPPRESS = 0;
   isam::IsamFileBlockPtr fb = editprod::PF2;
+  walkFailed = fb == nullptr;
   if (!fb || n == 0) return 0;
   // A word ending in a blank may need the blanks a key leaves out.
   const bool keysWillDo = upperWord.back() != ' ';
@@ -152,7 +155,10 @@ std::int32_t WALK(std::string_view word) {
     isam::BTNextKey(fb, 1, ref, key);
     if (!isam::IsamOK) {
       // The end of the index ends the walk; any other failure is shown.
-      if (isam::BTIsamErrorClass() != 1) ReportStoreError(isam::IsamError);
+      if (isam::BTIsamErrorClass() != 1) {
+        walkFailed = true;
+        ReportStoreError(isam::IsamError);
+      }
       break;
     }
     if (ref <= 0) continue;
@@ -160,6 +166,7 @@ std::int32_t WALK(std::string_view word) {
     if (!keysWillDo || !WordsOfKey(key.view(), ref, words)) {
       isam::BTGetRec(fb, ref, &rec);
       if (!isam::IsamOK) {
+        walkFailed = true;
         ReportStoreError(isam::IsamError);
         break;
       }
@@ -173,6 +180,7 @@ std::int32_t WALK(std::string_view word) {
     if (!read) {
       isam::BTGetRec(fb, ref, &rec);
       if (!isam::IsamOK) {
+        walkFailed = true;
         ReportStoreError(isam::IsamError);
         break;
       }
@@ -213,8 +221,9 @@ void SEARCHKEY2(std::string_view word, std::int32_t /*keyNr: always the word key
   screen::CLEAR_PROMPT();
   langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, 30, 1);
   const std::string typed(word);
-  // One walk gives the hits of the word and of every shortening of it.
-  NOTFOUNDWORD = WALK(typed) == 0;
+  // One walk gives the hits of the word and of every shortening of it. A
+  // walk the store broke off says nothing about the word: it is not logged.
+  NOTFOUNDWORD = WALK(typed) == 0 && !walkFailed;
   if (NOTFOUNDWORD) {
     if (SUPPRESS == 0) {
       CloseStore();

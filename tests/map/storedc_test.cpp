@@ -296,6 +296,13 @@ TEST_F(SearchWalkTest, WordMatchingNothingIsLoggedOnceWithMachineTimeAndDate) {
   EXPECT_TRUE(Shown().empty());
 }
 
+TEST_F(SearchWalkTest, SearchWithoutAnOpenProductFileLogsNothing) {
+  storedc::SEARCHKEY2("zzzz", 1);
+  EXPECT_FALSE(storedc::NOTFOUNDWORD);
+  EXPECT_TRUE(Hits().empty());
+  EXPECT_TRUE(LogEntries().empty());
+}
+
 TEST_F(SearchWalkTest, ShortenedWordIsLoggedAsTypedAndFoundWordsAreNot) {
   Products(kShop);
   storedc::DISPLAYMAP2 = RecordingDisplay;
