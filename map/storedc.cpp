@@ -85,6 +85,9 @@ bool ShowOnMap() {
   cfgfiles::TEST_FLAG = 2;
   FLOOR = WholeNumber(PRODUCT.FLOOR.view());
   CFLOOR = FLOOR;
+  // The display may close every fileblock or end the store: the product
+  // file is closed here and opened again after it.
+  CLOSEITP();
   if (DISPLAYMAP2 && !DISPLAYMAP2(FLOOR, CFLOOR, 2, cfgfiles::XFOUND, cfgfiles::YFOUND) &&
       !isam::IsamOK) {
     ReportStoreError();
