@@ -58,6 +58,20 @@ void Pen::Line(int x1, int y1, int x2, int y2, bool skipFirst) {
   int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
   int err = dx + dy;
   bool first = true;
+  if (!runs_ && visible_ && box_.Contains(x1, y1) && box_.Contains(x2, y2)) {
+    // A solid line wholly inside the clip box, the common case: no dash
+    // pattern to advance and no pixel to test.
+    std::uint32_t* p = data_ + static_cast<std::ptrdiff_t>(y1) * stride_ + x1;
+    const std::ptrdiff_t stepY = sy * static_cast<std::ptrdiff_t>(stride_);
+    for (;;) {
+      if (!(first && skipFirst)) *p = rgb_;
+      first = false;
+      if (x1 == x2 && y1 == y2) return;
+      int e2 = 2 * err;
+      if (e2 >= dy) { err += dy; x1 += sx; p += sx; }
+      if (e2 <= dx) { err += dx; y1 += sy; p += stepY; }
+    }
+  }
   for (;;) {
     if (!(first && skipFirst)) Plot(x1, y1);
     first = false;
