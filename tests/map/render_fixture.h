@@ -93,8 +93,12 @@ class RenderTest : public ::testing::Test {
   }
 
   // Makes the map file from the elements (record numbers in list order)
-  // and leaves it open.
+  // and leaves it open; a map made before is thrown away.
   void MakeMap(const std::vector<Element>& elements) {
+    editmap::RELEASEM();
+    editmap::ResetForTest();
+    std::filesystem::remove(dir_ + "/data/Shelve.DAT");
+    std::filesystem::remove(dir_ + "/data/Shelve.IX");
     std::ofstream out(dir_ + "/data/Shelves.txt", std::ios::binary);
     for (const Element& e : elements) out << e.Line() << "\r\n";
     out.close();
@@ -127,9 +131,6 @@ class RenderTest : public ::testing::Test {
     }
     return count;
   }
-  // Saves the screen as a BMP beside the test's folder, for looking at.
-  void Shot(const std::string& name) const { graph::SaveScreenBmp("/tmp/" + name + ".bmp"); }
-
   std::string dir_;
 };
 
