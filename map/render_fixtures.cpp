@@ -73,8 +73,8 @@ void CornerRack(double square, double diagonalDepth, double diagonalWidth) {
     // The square at 180 runs left from its anchor and down from it.
     Box(180, px + (zones::ZOOM < 4 ? 2.3 : 2.35), Y, square, square);
   } else if (set == Set::Diagonal) {
-    // A "<" of two rails opening to the right, the square turned by 45
-    // inside it.
+    // A ">" of two rails meeting at the anchor (running up-left and
+    // down-left from it), the square turned by 45 degrees just right of it.
     Box(135, X, Y, diagonalDepth, diagonalWidth);
     Box(225, X, Y, diagonalDepth, diagonalWidth);
     Box(45, X + 0.3, Y, square, square);
