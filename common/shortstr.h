@@ -44,10 +44,11 @@ class ShortStr {
 
   // Appends as much of s as fits.
   ShortStr& append(std::string_view s) {
-    std::size_t room = N - len_;
+    std::size_t cur = size();
+    std::size_t room = N - cur;
     std::size_t n = std::min(s.size(), room);
-    if (n) std::memmove(data_ + len_, s.data(), n);
-    len_ = static_cast<std::uint8_t>(len_ + n);
+    if (n) std::memmove(data_ + cur, s.data(), n);
+    len_ = static_cast<std::uint8_t>(cur + n);
     return *this;
   }
   ShortStr& append(char c) { return append(std::string_view(&c, 1)); }
@@ -56,8 +57,11 @@ class ShortStr {
   template <std::size_t M>
   ShortStr& operator+=(const ShortStr<M>& o) { return append(o.view()); }
 
-  std::size_t size() const { return len_; }
-  std::size_t length() const { return len_; }
+  // A record read straight from disk may carry a length byte above N; every
+  // reader sees at most N characters, so a damaged byte never reads past the
+  // field.
+  std::size_t size() const { return std::min<std::size_t>(len_, N); }
+  std::size_t length() const { return size(); }
   bool empty() const { return len_ == 0; }
   static constexpr std::size_t max_size() { return N; }
 
@@ -72,8 +76,8 @@ class ShortStr {
   char& at_unchecked(std::size_t i) { return data_[i]; }
   void set(std::size_t i, char c) { if (i < N) data_[i] = c; }
 
-  std::string_view view() const { return std::string_view(data_, len_); }
-  std::string str() const { return std::string(data_, len_); }
+  std::string_view view() const { return std::string_view(data_, size()); }
+  std::string str() const { return std::string(view()); }
   operator std::string_view() const { return view(); }  // NOLINT
   const char* data() const { return data_; }
 

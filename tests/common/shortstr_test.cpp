@@ -30,6 +30,19 @@ TEST(ShortStr, StoredImageIsLengthThenCharacters) {
   EXPECT_EQ(back.size(), 4u);
 }
 
+TEST(ShortStr, DamagedLengthByteInARecordNeverReadsPastTheField) {
+  struct Rec {
+    ShortStr<3> a;
+    ShortStr<3> b;
+  } rec;
+  rec.b = "xyz";
+  reinterpret_cast<unsigned char*>(&rec)[0] = 250;  // as a damaged disk gives it
+  EXPECT_EQ(rec.a.size(), 3u);
+  EXPECT_EQ(rec.a.view().size(), 3u);
+  rec.a.append("q");  // full: nothing spills into the next field
+  EXPECT_EQ(rec.b.view(), "xyz");
+}
+
 TEST(ShortStr, AssignFromItsOwnTail) {
   ShortStr<10> s("0123456789");
   s = s.view().substr(3);
