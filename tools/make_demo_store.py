@@ -681,7 +681,7 @@ def products():
             lines = [l[:55] for l in langs] + [shelf_line[:55]] + [t[:55] for t in FLOOR_TEXT[floor]]
             lines.append(name[:55])
             rec = [k1, k1b, shelf, d["code"][:14], d.get("exclude", ""), num(x), num(y), str(floor),
-                   head[:55]] + lines + [("See also: " + d["see"])[:55]]
+                   head[:55]] + lines + [d["see"][:55]]
             assert len(rec) == 18, rec
             out.append(rec)
     # One seasonal product hidden by staff (the "~" mark): listed, never logged.
