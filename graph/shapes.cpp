@@ -88,6 +88,9 @@ void Ellipse(std::int16_t x, std::int16_t y, std::int16_t start, std::int16_t en
     }
     return;
   }
+  // Text leaves a current point behind; an arc appended to it would be
+  // joined to that point by a stray line.
+  cairo_new_path(d.cr());
   if (xr == 0 || yr == 0) {
     cairo_move_to(d.cr(), cx - xr + 0.5, cy - yr + 0.5);
     cairo_line_to(d.cr(), cx + xr + 0.5, cy + yr + 0.5);

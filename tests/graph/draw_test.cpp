@@ -96,6 +96,17 @@ TEST_F(Draw, CircleIsSymmetricAndExact) {
   EXPECT_LT(n, 130);
 }
 
+TEST_F(Draw, WideCircleAfterTextDrawsOnlyTheRing) {
+  SetColor(15);
+  OutTextXY(400, 400, "Milk");  // leaves the text's end as current point
+  SetColor(12);
+  SetLineStyle(0, 0, 2);
+  Circle(100, 100, 20);
+  // Nothing of the circle's colour outside its square.
+  EXPECT_EQ(Count(0, 0, 639, 479, Pal(12)), Count(76, 76, 124, 124, Pal(12)));
+  EXPECT_GT(Count(76, 76, 124, 124, Pal(12)), 100);
+}
+
 TEST_F(Draw, ArcsRunCounterClockwise) {
   SetColor(12);
   Ellipse(100, 100, 0, 90, 30, 20);  // right to top
