@@ -7,7 +7,7 @@ SRC="$(cd "$(dirname "$0")/.." && pwd)"
 WORK="${1:-$HOME/kiosk-store}"
 bash "$SRC/tools/deps.sh"
 cmake -S "$SRC" -B "$SRC/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$SRC/build" -j "$(nproc)"
+cmake --build "$SRC/build" -j "$(nproc)" --target kiosk kiosk-setup
 if [ ! -e "$WORK" ]; then
   if [ -x "$SRC/build/kiosk-setup" ]; then
     "$SRC/build/kiosk-setup" "$WORK"
