@@ -1,0 +1,9 @@
+# The shopper's road in the real kiosk window under Xvfb, compared with the
+# same keys run through kiosk-headless (tests/map/window_e2e.sh).
+if(TARGET kiosk AND TARGET kiosk-headless AND TARGET kiosk-setup)
+  add_test(NAME map_window_e2e
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_e2e.sh
+            $<TARGET_FILE:kiosk> $<TARGET_FILE:kiosk-headless> $<TARGET_FILE:kiosk-setup>
+            ${CMAKE_SOURCE_DIR}/install)
+  set_tests_properties(map_window_e2e PROPERTIES LABELS window TIMEOUT 90)
+endif()
