@@ -5,7 +5,9 @@
 // the system's form and go through kiosk::HostPath.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -31,7 +33,16 @@ class TextFile {
   kiosk::Str255 ReadLine();
 
  private:
+  // Refills the buffer; false at the end of the file.
+  bool Fill();
+
   std::FILE* f_ = nullptr;
+  // Read ahead in large blocks: taking characters one by one from the C
+  // library cost as much as the rest of a catalogue import.
+  static constexpr std::size_t kBufSize = 64 * 1024;
+  std::unique_ptr<char[]> buf_;
+  std::size_t pos_ = 0;
+  std::size_t len_ = 0;
 };
 
 }  // namespace langs
