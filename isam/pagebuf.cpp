@@ -1,11 +1,18 @@
 // The page buffer. Recency is kept as a use stamp per entry (the least
 // recently used entry has the smallest stamp; free entries have stamp 0 and
-// are taken first), which gives the ring's order of reuse and of writes.
+// are taken first, lowest entry first), which gives the ring's order of
+// reuse and of writes. Lookups go through a hash index of the held pages and
+// the reuse order through a list of held entries kept in stamp order plus a
+// set of free entries, so that neither needs a scan of the buffer.
 #include "isam/pagebuf.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 #include <memory>
 #include <new>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "isam/fileio.h"
@@ -22,34 +29,121 @@ struct Entry {
   int KeyNr = 0;
   bool Updated = false;
   std::uint64_t Stamp = 0;
+  std::int32_t Index = 0;      // position in the buffer
+  Entry* Older = nullptr;      // recency list of held entries
+  Entry* Newer = nullptr;
+};
+
+struct PageId {
+  IsamFileBlock* Owner;
+  int KeyNr;
+  std::int32_t PageRef;
+  bool operator==(const PageId&) const = default;
+};
+
+struct PageIdHash {
+  std::size_t operator()(const PageId& id) const {
+    std::size_t h = std::hash<const void*>()(id.Owner);
+    h ^= (static_cast<std::size_t>(id.PageRef) * 0x9E3779B97F4A7C15ull) + id.KeyNr;
+    return h;
+  }
 };
 
 std::vector<std::unique_ptr<Entry>> entries;
+std::unordered_map<const IsamPage*, Entry*> by_page;
+std::unordered_map<PageId, Entry*, PageIdHash> by_id;
+// Two entries can only name the same page if a caller hands out a page
+// number still held; then lookups fall back to the scan's answer.
+std::int32_t duplicates = 0;
+std::set<std::int32_t> free_entries;  // by position: the lowest is reused first
+Entry* oldest = nullptr;
+Entry* newest = nullptr;
 std::uint64_t clock_now = 0;
 std::int32_t alloc_limit = 0;
 // One page slot as stored, the largest possible: (180 + 9) * 62 + 6.
 unsigned char slot_buffer[(MaxKeyLen + format::kItemOverhead) * format::kPageSize +
                           format::kPageHeadLen];
 
-void MakeMostRecent(Entry& e) { e.Stamp = ++clock_now; }
+PageId IdOf(const Entry& e) { return PageId{e.Owner, e.KeyNr, e.PageRef}; }
 
-Entry* EntryOf(const IsamPage* page) {
+void Unlink(Entry& e) {
+  (e.Older ? e.Older->Newer : oldest) = e.Newer;
+  (e.Newer ? e.Newer->Older : newest) = e.Older;
+  e.Older = e.Newer = nullptr;
+}
+
+void LinkNewest(Entry& e) {
+  e.Older = newest;
+  e.Newer = nullptr;
+  (newest ? newest->Newer : oldest) = &e;
+  newest = &e;
+}
+
+void MakeMostRecent(Entry& e) {
+  e.Stamp = ++clock_now;
+  Unlink(e);
+  LinkNewest(e);
+}
+
+// The first entry in buffer order holding the page, as a scan finds it.
+Entry* ScanFor(const PageId& id) {
   for (auto& e : entries)
-    if (&e->Page == page) return e.get();
+    if (IdOf(*e) == id) return e.get();
   return nullptr;
 }
 
-Entry* LeastRecent() {
-  Entry* best = nullptr;
-  for (auto& e : entries)
-    if (best == nullptr || e->Stamp < best->Stamp) best = e.get();
-  return best;
+Entry* Find(IsamFileBlock* ifb, int key, std::int32_t pageRef) {
+  PageId id{ifb, key, pageRef};
+  if (duplicates > 0) return ScanFor(id);
+  auto it = by_id.find(id);
+  return it == by_id.end() ? nullptr : it->second;
+}
+
+// Gives a free entry its page and makes it the most recent.
+void Hold(Entry& e, IsamFileBlock* ifb, std::int32_t pageRef, int key) {
+  e.Owner = ifb;
+  e.PageRef = pageRef;
+  e.KeyNr = key;
+  e.Updated = false;
+  free_entries.erase(e.Index);
+  auto [it, added] = by_id.try_emplace(IdOf(e), &e);
+  if (!added) ++duplicates;
+  e.Stamp = ++clock_now;
+  LinkNewest(e);
+}
+
+Entry* EntryOf(const IsamPage* page) {
+  auto it = by_page.find(page);
+  return it == by_page.end() ? nullptr : it->second;
 }
 
 void Free(Entry& e) {
+  if (e.Owner != nullptr) {
+    PageId id = IdOf(e);
+    auto it = by_id.find(id);
+    if (it != by_id.end() && it->second == &e) {
+      by_id.erase(it);
+      if (duplicates > 0) {
+        e.Owner = nullptr;  // so that the scan skips it
+        if (Entry* other = ScanFor(id)) {
+          by_id.emplace(id, other);
+          --duplicates;
+        }
+      }
+    } else if (duplicates > 0) {
+      --duplicates;
+    }
+    Unlink(e);
+    free_entries.insert(e.Index);
+  }
   e.Owner = nullptr;
   e.Updated = false;
   e.Stamp = 0;
+}
+
+Entry* LeastRecent() {
+  if (!free_entries.empty()) return entries[*free_entries.begin()].get();
+  return oldest;
 }
 
 // Writes an entry's page to its slot (clearing Updated).
@@ -127,6 +221,9 @@ std::int32_t IsamGetPageBuffer(std::int32_t pages) {
     if (alloc_limit > 0 && i >= alloc_limit) break;
     std::unique_ptr<Entry> e(new (std::nothrow) Entry);
     if (!e) break;
+    e->Index = static_cast<std::int32_t>(entries.size());
+    free_entries.insert(e->Index);
+    by_page.emplace(&e->Page, e.get());
     entries.push_back(std::move(e));
   }
   return static_cast<std::int32_t>(entries.size());
@@ -134,6 +231,11 @@ std::int32_t IsamGetPageBuffer(std::int32_t pages) {
 
 void IsamReleasePageBuffer() {
   entries.clear();
+  by_page.clear();
+  by_id.clear();
+  duplicates = 0;
+  free_entries.clear();
+  oldest = newest = nullptr;
   clock_now = 0;
 }
 
@@ -146,11 +248,9 @@ IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
     IsamSetError(10010);  // a link that names no page of this key
     return nullptr;
   }
-  for (auto& e : entries) {
-    if (e->Owner == ifb && e->KeyNr == key && e->PageRef == pageRef) {
-      MakeMostRecent(*e);
-      return &e->Page;
-    }
+  if (Entry* held = Find(ifb, key, pageRef)) {
+    MakeMostRecent(*held);
+    return &held->Page;
   }
   Entry* e = TakeEntry();
   if (e == nullptr) return nullptr;
@@ -160,11 +260,7 @@ IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
     IsamSetError(10010);
     return nullptr;
   }
-  e->Owner = ifb;
-  e->PageRef = pageRef;
-  e->KeyNr = key;
-  e->Updated = false;
-  MakeMostRecent(*e);
+  Hold(*e, ifb, pageRef, key);
   return &e->Page;
 }
 
@@ -175,11 +271,7 @@ IsamPage* IsamNewPage(IsamFileBlock* ifb, std::int32_t& pageRef, int key) {
   IsamNewRec(ifb, ref, key);
   if (!IsamOK) return nullptr;
   pageRef = ref;
-  e->Owner = ifb;
-  e->PageRef = ref;
-  e->KeyNr = key;
-  e->Updated = false;
-  MakeMostRecent(*e);
+  Hold(*e, ifb, ref, key);
   return &e->Page;
 }
 
