@@ -41,9 +41,11 @@ struct KeyHash {
 // caller that walks through colours, which would otherwise grow the cache.
 constexpr std::size_t kMaxTiles = 512;
 
+// Never destroyed: a program that ends without CloseGraph keeps its tiles
+// reachable to the end instead of dropping the map under them at exit.
 std::unordered_map<Key, cairo_pattern_t*, KeyHash>& Tiles() {
-  static std::unordered_map<Key, cairo_pattern_t*, KeyHash> tiles;
-  return tiles;
+  static auto* tiles = new std::unordered_map<Key, cairo_pattern_t*, KeyHash>;
+  return *tiles;
 }
 
 cairo_pattern_t* BuildTile(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8]) {
