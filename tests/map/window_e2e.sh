@@ -8,10 +8,10 @@
 # Usage: window_e2e.sh KIOSK KIOSK_HEADLESS KIOSK_SETUP INSTALL_DIR
 # KIOSK_KEEP_SHOTS=DIR keeps the real-window screenshots as PNG.
 set -u
-KIOSK="$1"
-HEADLESS="$2"
-SETUP="$3"
-INSTALL="$4"
+KIOSK=$(realpath "$1")
+HEADLESS=$(realpath "$2")
+SETUP=$(realpath "$3")
+INSTALL=$(realpath "$4")
 TMP=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
@@ -93,7 +93,10 @@ settle() {
       DIFF=$(differing "$cur" "$(want "$1")")
       [ "$DIFF" = "0" ] && break
     fi
-    [ $SECONDS -ge $limit ] && DIFF=$(differing "$cur" "$(want "$1")") && break
+    if [ $SECONDS -ge $limit ]; then
+      DIFF=$(differing "$cur" "$(want "$1")")
+      break
+    fi
     prev=$cur
     sleep 0.3
   done
@@ -130,7 +133,16 @@ while :; do
   [ $SECONDS -ge $limit ] && fail "F1 did not show the map"
   sleep 0.2
 done
-sleep 0.5 # the map is drawn before the animation starts
+# Drawn when two frames in a row differ only by the animation (at most
+# about 1400 pixels here, far fewer than a map drawn half way).
+prev=$first
+while :; do
+  sleep 0.2
+  grab
+  [ "$(differing "$prev" "$GRAB")" -lt 4000 ] 2>/dev/null && break
+  [ $SECONDS -ge $limit ] && fail "the map never finished drawing"
+  prev=$GRAB
+done
 frames=()
 end=$((SECONDS + 3))
 while [ $SECONDS -lt $end ] || [ ${#frames[@]} -lt 8 ]; do
