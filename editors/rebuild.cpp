@@ -35,8 +35,9 @@ void TELLOPERATOR(std::string_view text) {
 bool REBUILD_FILES(Catalogue which) {
   screen::FRAME4();
   langs::WRITEHEADER(13);
-  // Without a password prompt installed nothing is rebuilt.
-  if (!langs::GetPasswordHook || !langs::GetPasswordHook(1)) return false;
+  // The staff password is asked once the password prompt is installed;
+  // until then the rebuild runs without it.
+  if (langs::GetPasswordHook && !langs::GetPasswordHook(1)) return false;
   return REBUILD_FILES2(which);
 }
 

@@ -11,8 +11,8 @@ namespace rebuild {
 
 enum class Catalogue { Products, MapElements };
 
-// The utilities entry: frame, heading 13, the staff password; only when it
-// is accepted, REBUILD_FILES2.
+// The utilities entry: frame, heading 13, the staff password (once the
+// password prompt is installed); only when it is accepted, REBUILD_FILES2.
 bool REBUILD_FILES(Catalogue which);
 
 // The rebuild itself, without the password; starts the store when it is not

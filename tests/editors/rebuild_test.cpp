@@ -104,6 +104,8 @@ TEST_F(RebuildTest, NoRebuildWithoutTheStaffPassword) {
   EXPECT_EQ(ReadFile("data/Shelve.IX"), before);
   langs::GetPasswordHook = [](std::int32_t) { return true; };
   EXPECT_TRUE(rebuild::REBUILD_FILES(rebuild::Catalogue::MapElements));
+  langs::GetPasswordHook = nullptr;  // no prompt installed: no password asked
+  EXPECT_TRUE(rebuild::REBUILD_FILES(rebuild::Catalogue::MapElements));
 }
 
 }  // namespace
