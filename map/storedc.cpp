@@ -14,6 +14,7 @@
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
+#include "shell/mainloop.h"
 
 #if __has_include("map/locate.h")
 #include "map/locate.h"
@@ -103,18 +104,7 @@ DisplayMapFn DISPLAYMAP2 = DefaultDisplay;
 
 void HEADER1() {
   ReadStoreLines();
-  langs::GETFILES("Vell!6");
-  const std::int32_t half = screen::MAXX / 2;
-  screen::LOADBMP(half - 150, 90, "fixtures\\demo_logo.bmp");
-  screen::FNT0(51, half + 10, 295, 1, 0, 0, 30, 51, 0, "b", "Vell!");
-  screen::FNT0(51, half + 30, 325, 4, 0, 0, 20, 51, 0, "b", "for");
-  langs::FNTTEXT(screen::PASS1[1].view(), STORENAME.view());
-  Str255 address = STORESTREET;
-  address += ", ";
-  address += STORECITY;
-  address += ", ";
-  address += STORESTATE;
-  langs::FNTTEXT(screen::PASS1[2].view(), address.view());
+  shell::DRAWHEADER(STORENAME, STORESTREET, STORECITY, STORESTATE);
 }
 
 void STOREDIR1() {

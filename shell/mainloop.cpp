@@ -83,20 +83,23 @@ void STARTSCREEN() {
   }
 }
 
-void HEADER1() {
+void DRAWHEADER(std::string_view name, std::string_view street, std::string_view city,
+                std::string_view state) {
   langs::GETFILES("Vell!6");
   std::int32_t half = screen::MAXX / 2;
   screen::LOADBMP(half - 150, 90, "fixtures\\demo_logo.bmp");
   screen::FNT0(51, half + 10, 295, 1, 0, 0, 30, 51, 0, "b", "Vell!");
   screen::FNT0(51, half + 30, 325, 4, 0, 0, 20, 51, 0, "b", "for");
-  langs::FNTTEXT(screen::PASS1[1].view(), STORENAME.view());
-  Str255 address = STORESTREET;
+  langs::FNTTEXT(screen::PASS1[1].view(), name);
+  Str255 address = street;
   address += ", ";
-  address += STORECITY;
+  address += city;
   address += ", ";
-  address += STORESTATE;
+  address += state;
   langs::FNTTEXT(screen::PASS1[2].view(), address.view());
 }
+
+void HEADER1() { DRAWHEADER(STORENAME, STORESTREET, STORECITY, STORESTATE); }
 
 char STAFFMENU() {
   screen::FRAME4();

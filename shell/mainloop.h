@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "common/shortstr.h"
 
@@ -37,6 +38,10 @@ extern void (*GuideHook)();        // the guide screens
 // The store header of the staff menu: logo, product word, store name and
 // the address line (street, city, state).
 void HEADER1();
+// The store header drawn from the given store lines (HEADER1 passes the
+// lines taken at start; the search passes freshly read ones).
+void DRAWHEADER(std::string_view name, std::string_view street, std::string_view city,
+                std::string_view state);
 
 // Runs the kiosk from start-up to the orderly quit and returns the exit
 // code (0). The window is opened here; a graphics failure ends the process
