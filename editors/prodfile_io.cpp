@@ -185,13 +185,7 @@ bool TESTNEW() {
 bool REBUILD() {
   PRODFILE.record = &PRODUCT;
   CLOSEITP();
-  std::vector<std::string> live;
-  // Without a data file, or with one that holds nothing, the exchange file
-  // is all there is.
-  if (!glue::READDATAFILE(PRODFILE, live) || live.empty()) return TESTNEW();
-  if (glue::REBUILDFROMDATA(PRODFILE) < 0) return false;
-  if (!glue::OPENRAW(PRODFILE)) return false;
-  return PRODUCT1();  // refresh the exchange file; closes the product file
+  return glue::REBUILDSAFE(PRODFILE, TESTNEW, PRODUCT1);  // the export closes the file
 }
 
 void ResetForTest() {

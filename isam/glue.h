@@ -147,6 +147,14 @@ void SHOWPROGRESS(int colour, int x, int y, int line, int size = 30, int font = 
 // questions, no rebuild); false with the store's status when it fails.
 bool OPENRAW(Catalogue& c);
 
+// The rebuild that never loses a record, for a closed catalogue file: when
+// its data file holds live records, every index is rebuilt from them and the
+// exchange file refreshed with refreshText (which closes the file); without a
+// data file or any live record, the file is remade from the exchange file
+// with fromText.
+bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
+                 const std::function<bool()>& refreshText);
+
 // Clears the state part of a Catalogue (tests).
 void ResetState(Catalogue& c);
 

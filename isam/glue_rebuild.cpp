@@ -121,3 +121,18 @@ bool RENAME_FILE(std::string_view fLabel) {
 }
 
 }  // namespace delf
+
+namespace glue {
+
+bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
+                 const std::function<bool()>& refreshText) {
+  std::vector<std::string> live;
+  // Without a data file, or with one that holds nothing, the exchange file
+  // is all there is.
+  if (!READDATAFILE(c, live) || live.empty()) return fromText();
+  if (REBUILDFROMDATA(c) < 0) return false;
+  if (!OPENRAW(c)) return false;
+  return refreshText();
+}
+
+}  // namespace glue

@@ -132,13 +132,7 @@ bool TESTNEW() {
 bool REBUILD() {
   MAPFILE.record = &SHELF;
   CLOSEITM();
-  std::vector<std::string> live;
-  // Without a data file, or with one that holds nothing, the exchange file
-  // is all there is.
-  if (!glue::READDATAFILE(MAPFILE, live) || live.empty()) return TESTNEW();
-  if (glue::REBUILDFROMDATA(MAPFILE) < 0) return false;
-  if (!glue::OPENRAW(MAPFILE)) return false;
-  return SHELVES1();  // refresh the exchange file; closes the map file
+  return glue::REBUILDSAFE(MAPFILE, TESTNEW, SHELVES1);  // the export closes the file
 }
 
 void ResetForTest() {
