@@ -37,6 +37,7 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "common/text.h"
 #include "editors/prodfile.h"
 #include "editors/rebuild.h"
 #include "graph/graph.h"
@@ -71,11 +72,7 @@ std::vector<std::string> Words() {
   return words;
 }
 
-std::string Upper(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return s;
-}
+std::string Upper(const std::string& s) { return kiosk::UpperAscii(s); }
 
 // The exchange file of n products shaped as a store's: two word lines, a
 // shelf code, a department, an exclusion code on some, a position, location

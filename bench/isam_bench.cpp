@@ -28,6 +28,7 @@
 
 #include "common/cp1252.h"
 #include "common/hostpath.h"
+#include "common/text.h"
 #include "isam/isam.h"
 
 namespace fs = std::filesystem;
@@ -53,11 +54,7 @@ std::vector<std::string> Words() {
   return words;
 }
 
-std::string Upper(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return s;
-}
+std::string Upper(const std::string& s) { return kiosk::UpperAscii(s); }
 
 // Keys shaped as the product file's: key 1 the search words, random digits
 // and the record number; key 2 a shelf code with digits; keys 3 and 4 single

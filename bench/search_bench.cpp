@@ -24,6 +24,7 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "common/text.h"
 #include "editors/editnot.h"
 #include "editors/prodfile.h"
 #include "isam/isam.h"
@@ -48,11 +49,7 @@ std::vector<std::string> Words() {
   return words;
 }
 
-std::string Upper(std::string s) {
-  for (char& c : s)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  return s;
-}
+std::string Upper(const std::string& s) { return kiosk::UpperAscii(s); }
 
 double Ms(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "common/text.h"
 #include "editors/rebuild.h"
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
@@ -35,9 +36,7 @@ kiosk::ShortStr<14> MACHINENO;
 glue::Catalogue NOTFILE = MakeCatalogue();
 
 std::string BUILDKEY(const NOTDEF& rec) {
-  std::string_view w = rec.KLINE1.view();
-  while (!w.empty() && w.back() == ' ') w.remove_suffix(1);
-  return std::string(w.substr(0, 80));
+  return std::string(kiosk::TrimRight(rec.KLINE1.view()).substr(0, 80));
 }
 
 bool SETUPN() {

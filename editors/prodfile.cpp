@@ -5,22 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "common/text.h"
 #include "screen/primitives.h"
 
 namespace editprod {
 
 namespace {
-
-std::string TrimRight(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
-}
-
-std::string TrimBoth(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  return std::string(s);
-}
 
 std::string RandomDigits() {
   std::int32_t n = 0;
@@ -44,15 +34,15 @@ void CHECKRECORD(PRODDEF& r) {
 std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {
-      std::string words = TrimRight(rec.KLINE1.str() + rec.KLINE1B.str());
+      std::string words(kiosk::TrimRight(rec.KLINE1.str() + rec.KLINE1B.str()));
       return words.substr(0, 100) + RandomDigits();
     }
     case 2:
-      return TrimBoth(rec.SHELF.view()).substr(0, 30) + RandomDigits();
+      return std::string(kiosk::Trim(rec.SHELF.view()).substr(0, 30)) + RandomDigits();
     case 3:
-      return TrimBoth(rec.DEPT.view()).substr(0, 14);
+      return std::string(kiosk::Trim(rec.DEPT.view()).substr(0, 14));
     case 4:
-      return TrimBoth(rec.EXCLUDE.view()).substr(0, 14);
+      return std::string(kiosk::Trim(rec.EXCLUDE.view()).substr(0, 14));
     default:
       return {};
   }

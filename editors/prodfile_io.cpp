@@ -8,10 +8,10 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
-#include "editors/rebuild.h"
+#include "common/textfile.h"
 #include "editors/prodfile.h"
+#include "editors/rebuild.h"
 #include "screen/primitives.h"
-#include "shell/textfile.h"
 
 namespace editprod {
 
@@ -101,7 +101,7 @@ bool TRANSINC() {
 }
 
 int ECPT1() {
-  langs::TextFile in;
+  kiosk::TextFile in;
   if (!in.Open(kExchangeFile)) return 0;
   int added = 0;
   while (!in.Eof()) {

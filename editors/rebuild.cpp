@@ -1,12 +1,12 @@
 // The rebuild entries of the product and map utilities.
 #include "editors/rebuild.h"
 
-#include "common/clock.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
 #include "map/mapfile.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "shell/langs.h"
 
 namespace rebuild {
@@ -25,12 +25,7 @@ void InstallProgressTexts() {
   };
 }
 
-void TELLOPERATOR(std::string_view text) {
-  screen::CLEAR_PROMPT();
-  screen::FNT0(253, 50, screen::MAXY - 40, 4, 0, 0, 30, 0, 0, "", text);
-  kiosk::clock::SleepMs(5000);
-  screen::CLEAR_PROMPT();
-}
+void TELLOPERATOR(std::string_view text) { screen::SHOWMESSAGE(text); }
 
 bool REBUILD_FILES(Catalogue which) {
   screen::FRAME4();

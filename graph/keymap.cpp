@@ -7,6 +7,8 @@
 #include <cctype>
 #include <string>
 
+#include "common/text.h"
+
 namespace graph {
 namespace {
 
@@ -164,8 +166,7 @@ KeyPress KeyPressFromSdl(std::int32_t keycode, std::uint16_t mod) {
 }
 
 KeyPress KeyPressFromName(std::string_view name) {
-  std::string n;
-  for (char c : name) n += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  std::string n = kiosk::UpperAscii(name);
   KeyPress p;
   if (n.size() == 1 && n[0] >= 'A' && n[0] <= 'Z') {
     p.key = Key::Letter;

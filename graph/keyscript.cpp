@@ -4,16 +4,11 @@
 #include <cctype>
 
 #include "common/cp1252.h"
+#include "common/text.h"
 #include "graph/keymap.h"
 
 namespace graph {
 namespace {
-
-std::string Upper(std::string_view s) {
-  std::string u;
-  for (char c : s) u += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
 
 std::string Trim(std::string_view s) {
   std::size_t a = 0, b = s.size();
@@ -46,7 +41,7 @@ std::string TypedText(const KeyPress& p) {
 }
 
 bool NamedKey(const std::string& body, ScriptStep& step, std::string& error) {
-  std::string u = Upper(body);
+  std::string u = kiosk::UpperAscii(body);
   if (u == "CLOSE") {
     step.bytes = std::string("\0\x6b", 2);
     return true;
@@ -107,7 +102,7 @@ bool ParseKeyScript(std::string_view s, std::vector<ScriptStep>& steps, std::str
       }
       std::string body = Trim(s.substr(i + 1, close - i - 1));
       i = close + 1;
-      std::string u = Upper(body);
+      std::string u = kiosk::UpperAscii(body);
       ScriptStep step;
       if (u.rfind("WAIT", 0) == 0 && (u.size() == 4 || std::isspace(static_cast<unsigned char>(u[4])))) {
         std::string num = Trim(u.substr(4));

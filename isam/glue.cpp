@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/text.h"
 #include "isam/dberrors.h"
 
 namespace glue {
@@ -14,11 +15,6 @@ namespace glue {
 using namespace isam;
 
 namespace {
-
-void Report(Catalogue& c, std::int32_t error) {
-  dberrors::IsamErrorNum(error);
-  if (c.tell) c.tell(dberrors::IsamEMessage.view());
-}
 
 // The store's conversion hook, after every read: the catalogue's check.
 void CheckAfterRead(void* data, std::int32_t, bool postRead, void* hook) {
@@ -44,7 +40,7 @@ bool Retry(Catalogue& c, Call call) {
     if (LOCKABORT(c)) return false;
   } while (c.LOCKED);
   if (!IsamOK) {
-    Report(c, IsamError);
+    TELLERROR(c, IsamError);
     return false;
   }
   return true;
@@ -69,7 +65,7 @@ bool SETUP(Catalogue& c) {
   if (!IsamIsInitialized()) {
     c.PS = BTInitIsam(NoNet, c.pages);
     if (!IsamOK) {
-      Report(c, IsamError);
+      TELLERROR(c, IsamError);
       return false;
     }
     c.startedStore = true;
@@ -163,7 +159,7 @@ bool ADDSTRUCTURE(Catalogue& c, const void* rec, std::int32_t& refNr) {
 bool MODSTRUCTURE(Catalogue& c, const void* rec, std::int32_t refNr) {
   BTPutRec(c.fb, refNr, rec, true);
   if (!IsamOK) {
-    Report(c, IsamError);
+    TELLERROR(c, IsamError);
     return false;
   }
   return true;
@@ -231,10 +227,12 @@ bool LOCKALL(Catalogue& c) {
   }
 }
 
-std::string TRIM(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
+void TELLERROR(Catalogue& c, std::int32_t error) {
+  dberrors::IsamErrorNum(error);
+  if (c.tell) c.tell(dberrors::IsamEMessage.view());
 }
+
+std::string TRIM(std::string_view s) { return std::string(kiosk::TrimRight(s)); }
 
 std::string PAD(std::string_view s, int n) {
   if (n < 0) n = 0;
@@ -248,7 +246,7 @@ bool MATCHEDINDEX(std::string_view a, std::string_view b) { return a == b; }
 bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choose) {
   char answer = 0;
   do {
-    answer = static_cast<char>(std::toupper(static_cast<unsigned char>(choose())));
+    answer = kiosk::UpCase(choose());
   } while (answer != 'A' && answer != 'B');
   return answer == 'A' && DELSTRUCTURE(c, refNr);
 }

@@ -90,6 +90,10 @@ void OPENIT(Catalogue& c);
 void CLOSEIT(Catalogue& c);
 bool CREATEFILE(Catalogue& c);
 
+// Reports a store error to the operator: its text (dberrors::IsamErrorNum)
+// through the catalogue's `tell` hook; nothing without a hook.
+void TELLERROR(Catalogue& c, std::int32_t error);
+
 // An empty question is true without asking.
 bool YESNO(Catalogue& c, std::string_view question);
 

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/numtext.h"
 #include "editors/prodfile.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
@@ -10,8 +11,8 @@
 #include "map/mapfile.h"
 #include "map/render.h"
 #include "map/zones.h"
-#include "screen/quesans2.h"
 #include "screen/primitives.h"
+#include "screen/quesans2.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
 
@@ -86,10 +87,7 @@ std::int32_t AskNumber(std::int32_t a, std::int32_t limit, std::int32_t b) {
   double number = 0;
   quesans2::QUESTION_ANSWER2(prompt.view(), "", answer, 255, number, 'A', 'X', 'x', 4, 8);
   CQI = screen::VALANS;
-  double r = 0;
-  std::int32_t n = 0;
-  screen::STRINGTORI(answer.view(), r, n);
-  return n;
+  return kiosk::TextToWhole(answer.view());
 }
 
 bool Escaped() { return screen::VALANS == 27; }

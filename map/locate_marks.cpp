@@ -1,6 +1,7 @@
 // The marks of the location display: the kiosk's blinking cross and the
 // rings over the product, each drawn over a saved piece of the map that is
 // put back afterwards.
+#include "common/numtext.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "map/locate.h"
@@ -13,21 +14,12 @@ namespace dispmap {
 
 namespace {
 
+using kiosk::RealToShort;
+using kiosk::RealToWhole;
+
 constexpr std::int32_t kBlack = 12;
 constexpr std::int32_t kRingColour = 220;
 constexpr std::int32_t kFadeColour = 250;
-
-std::int32_t Nearest(double v) {
-  std::int32_t n = 0;
-  screen::REALTOINTEGER(n, v);
-  return n;
-}
-
-std::int16_t Nearest16(double v) {
-  std::int16_t n = 0;
-  screen::REALTOSINTEGER(n, v);
-  return n;
-}
 
 void Rings(std::int32_t cx, std::int32_t cy, std::initializer_list<int> radii) {
   for (int r : radii) {
@@ -49,8 +41,8 @@ void DOPON() { DOX(cfgfiles::WHEREISX, cfgfiles::WHEREISY); }
 
 void DOX(double x, double y) {
   if (mapview::FLOOR == cfgfiles::FLOORX) {
-    const std::int32_t cx = Nearest16(zones::ZOOM * x + zones::X_OFFSETX);
-    const std::int32_t cy = Nearest16(zones::ZOOM * y + zones::X_OFFSETY);
+    const std::int32_t cx = RealToShort(zones::ZOOM * x + zones::X_OFFSETX);
+    const std::int32_t cy = RealToShort(zones::ZOOM * y + zones::X_OFFSETY);
     screen::SAVEBMP(cx - 27, cy - 30, cx + 8, cy + 6, kCrossBackground);
     do {
       graph::Delay(500);
@@ -80,8 +72,8 @@ void DOCIRCLES(double x, double y) {
   }
   graph::SetLineStyle(0, 0, 0);
   screen::COLORS1(kRingColour);
-  const std::int32_t ox = Nearest(x * zones::ZOOM + (zones::X_OFFSETX - 45));
-  const std::int32_t oy = Nearest(y * zones::ZOOM + (zones::X_OFFSETY - 47));
+  const std::int32_t ox = RealToWhole(x * zones::ZOOM + (zones::X_OFFSETX - 45));
+  const std::int32_t oy = RealToWhole(y * zones::ZOOM + (zones::X_OFFSETY - 47));
   screen::SAVEBMP(ox, oy, ox + 70, oy + 70, kRingsBackground);
   if (ProductInShownZone()) {
     const std::int32_t cx = ox + 35, cy = oy + 35;

@@ -3,21 +3,17 @@
 
 #include <string>
 
+#include "common/text.h"
 #include "screen/primitives.h"
 
 namespace editmap {
 
 namespace {
 
-std::string TrimRight(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
-}
-
 // Keys 2 and 3: the field without trailing blanks, "_" when empty, cut to
 // the index's key length so the store never refuses it.
 std::string ShortKey(std::string_view field) {
-  std::string k = TrimRight(field);
+  std::string k(kiosk::TrimRight(field));
   if (k.empty()) k = "_";
   if (k.size() > static_cast<std::size_t>(kKey23Len)) k.resize(kKey23Len);
   return k;
@@ -36,7 +32,7 @@ void CHECKRECORD(MAPDEF& r) {
 std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {
-      std::string k = TrimRight(rec.S_ID.view()).substr(0, 40);
+      std::string k(kiosk::TrimRight(rec.S_ID.view()).substr(0, 40));
       if (k.empty()) k = "_";
       std::int32_t n = 0;
       screen::RANDIT(n);
@@ -63,24 +59,24 @@ MAPDEF ParseLine(std::string_view line) {
   // S_THICK, S_MAPLABEL and S_FLOOR are taken as they stand, except that the
   // single blank the export writes for an empty field is read back as empty.
   auto asIs = [](const std::string& s) { return s == " " ? std::string() : s; };
-  rec.S_ID = TrimRight(f[0]);
-  rec.S_DPT = TrimRight(f[1]);
-  rec.S_SEAS = TrimRight(f[2]);
-  rec.S_X = TrimRight(f[3]);
-  rec.S_Y = TrimRight(f[4]);
-  rec.S_LENGTH = TrimRight(f[5]);
-  rec.S_WIDTH = TrimRight(f[6]);
-  rec.S_ANGLE = TrimRight(f[7]);
-  rec.S_COLOR = TrimRight(f[8]);
-  rec.S_STYLE = TrimRight(f[9]);
-  rec.S_FILL = TrimRight(f[10]);
+  rec.S_ID = kiosk::TrimRight(f[0]);
+  rec.S_DPT = kiosk::TrimRight(f[1]);
+  rec.S_SEAS = kiosk::TrimRight(f[2]);
+  rec.S_X = kiosk::TrimRight(f[3]);
+  rec.S_Y = kiosk::TrimRight(f[4]);
+  rec.S_LENGTH = kiosk::TrimRight(f[5]);
+  rec.S_WIDTH = kiosk::TrimRight(f[6]);
+  rec.S_ANGLE = kiosk::TrimRight(f[7]);
+  rec.S_COLOR = kiosk::TrimRight(f[8]);
+  rec.S_STYLE = kiosk::TrimRight(f[9]);
+  rec.S_FILL = kiosk::TrimRight(f[10]);
   rec.S_THICK = asIs(f[11]);
-  rec.S_IFLABEL = TrimRight(f[12]);
-  rec.S_BCOLOR = TrimRight(f[13]);
-  rec.S_SIZE = TrimRight(f[14]);
+  rec.S_IFLABEL = kiosk::TrimRight(f[12]);
+  rec.S_BCOLOR = kiosk::TrimRight(f[13]);
+  rec.S_SIZE = kiosk::TrimRight(f[14]);
   rec.S_MAPLABEL = asIs(f[15]);
   rec.S_FLOOR = asIs(f[16]);
-  rec.S_COMMENT = TrimRight(f[17]);
+  rec.S_COMMENT = kiosk::TrimRight(f[17]);
   rec.DEL = 0;
   return rec;
 }

@@ -6,9 +6,9 @@
 
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "common/textfile.h"
 #include "editors/rebuild.h"
 #include "map/mapfile.h"
-#include "shell/textfile.h"
 
 namespace editmap {
 
@@ -77,7 +77,7 @@ bool NEWSTRUCTURE() {
 }
 
 int IMPORTLINES() {
-  langs::TextFile in;
+  kiosk::TextFile in;
   if (!in.Open(kExchangeFile)) return 0;
   int added = 0;
   while (!in.Eof()) {

@@ -4,13 +4,14 @@
 #include <cmath>
 #include <limits>
 
+#include "common/numtext.h"
+#include "common/textfile.h"
 #include "graph/graph.h"
-#include "isam/dberrors.h"
+#include "isam/glue.h"
 #include "map/mapfile.h"
 #include "map/render_text.h"
 #include "map/zones.h"
 #include "screen/primitives.h"
-#include "shell/textfile.h"
 
 namespace mapview {
 
@@ -29,25 +30,15 @@ std::int32_t BAN = 0, I2 = 0, I3 = 0, I4 = 0, I5 = 0, I6 = 0, FLH = 0, SFLOOR = 
 
 namespace {
 
+using kiosk::TextToReal;
+using kiosk::TextToWhole;
+
 constexpr std::int32_t kBlack = 12;
 constexpr std::int32_t kGridColour = 250;
 
-double Real(std::string_view text) {
-  double r = 0;
-  screen::STRINGTOREAL(text, r);
-  return r;
-}
-
-std::int32_t Rounded(std::string_view text) {
-  double r = 0;
-  std::int32_t n = 0;
-  screen::STRINGTORI(text, r, n);
-  return n;
-}
-
 // The whole part, kept inside 32 bits.
 std::int32_t WholePart(std::string_view text) {
-  const double r = std::trunc(Real(text));
+  const double r = std::trunc(TextToReal(text));
   if (!(r > std::numeric_limits<std::int32_t>::min() && r < std::numeric_limits<std::int32_t>::max())) return 0;
   return static_cast<std::int32_t>(r);
 }
@@ -102,17 +93,17 @@ void DrawLabels() {
 
 void DECODE() {
   const editmap::MAPDEF& s = editmap::SHELF;
-  IX = Real(s.S_X.view());
-  IY = Real(s.S_Y.view());
-  BL1 = Real(s.S_LENGTH.view());
-  BW1 = Real(s.S_WIDTH.view());
-  BAN = Rounded(s.S_ANGLE.view());
-  I2 = Rounded(s.S_COLOR.view());
-  I3 = Rounded(s.S_STYLE.view());
+  IX = TextToReal(s.S_X.view());
+  IY = TextToReal(s.S_Y.view());
+  BL1 = TextToReal(s.S_LENGTH.view());
+  BW1 = TextToReal(s.S_WIDTH.view());
+  BAN = TextToWhole(s.S_ANGLE.view());
+  I2 = TextToWhole(s.S_COLOR.view());
+  I3 = TextToWhole(s.S_STYLE.view());
   I4 = WholePart(s.S_FILL.view());
-  I5 = Rounded(s.S_THICK.view());
-  I6 = Rounded(s.S_BCOLOR.view());
-  FLH = Rounded(s.S_IFLABEL.view());
+  I5 = TextToWhole(s.S_THICK.view());
+  I6 = TextToWhole(s.S_BCOLOR.view());
+  FLH = TextToWhole(s.S_IFLABEL.view());
   SFLOOR = WholePart(s.S_FLOOR.view());
 }
 
@@ -159,10 +150,7 @@ void SHELVES2() {
     for (std::int32_t n = 1; n <= glue::HIGHESTREC(editmap::MAPFILE); ++n) {
       isam::BTGetRec(editmap::PE, n, &editmap::SHELF);
       if (!isam::IsamOK) {
-        if (!reported && editmap::MAPFILE.tell) {
-          dberrors::IsamErrorNum(isam::IsamError);
-          editmap::MAPFILE.tell(dberrors::IsamEMessage.view());
-        }
+        if (!reported) glue::TELLERROR(editmap::MAPFILE, isam::IsamError);
         reported = true;  // one message per redraw, not one per record
         continue;
       }
@@ -178,7 +166,7 @@ void SHELVES2() {
 }
 
 void GETLANG2() {
-  langs::TextFile in;
+  kiosk::TextFile in;
   if (!in.Open("data\\lang2.txt")) return;
   for (int k = 1; k <= 5; ++k) screen::LANGG[k] = in.ReadLine();
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/numtext.h"
 #include "graph/graph.h"
 #include "map/mapfile.h"
 #include "map/render.h"
@@ -20,11 +21,8 @@ namespace mapview {
 
 namespace {
 
-std::int32_t Nearest(double v) {
-  std::int32_t n = 0;
-  screen::REALTOINTEGER(n, v);
-  return n;
-}
+using kiosk::RealToWhole;
+using kiosk::TextToWhole;
 
 // One box of a fixture, in the element's colours and the zone's transform.
 void Box(std::int32_t angle, double x, double y, double depth, double width) {
@@ -36,10 +34,7 @@ enum class Set { Straight, Diagonal, None };
 
 // F2 to F4 choose their set from the angle as a whole number.
 Set SetOfAngle() {
-  double r = 0;
-  std::int32_t a = 0;
-  screen::STRINGTORI(editmap::SHELF.S_ANGLE.view(), r, a);
-  switch (a) {
+  switch (TextToWhole(editmap::SHELF.S_ANGLE.view())) {
     case 0: case 90: case 180: case 360: return Set::Straight;
     case 45: case 135: case 235: case 315: return Set::Diagonal;
     default: return Set::None;
@@ -51,9 +46,9 @@ Set SetOfAngle() {
 void RoundTable() {
   LSTYLE();
   screen::COLORS1(I2);
-  const std::int32_t cx = Nearest(zones::ZOOM * IX + zones::OFFSETX + zones::OFFSETX_CIRCLES);
-  const std::int32_t cy = Nearest(zones::ZOOM * IY + zones::OFFSETY + zones::OFFSETY_CIRCLES);
-  const std::int32_t r = Nearest(zones::ZOOM * std::min(BL1, BW1));
+  const std::int32_t cx = RealToWhole(zones::ZOOM * IX + zones::OFFSETX + zones::OFFSETX_CIRCLES);
+  const std::int32_t cy = RealToWhole(zones::ZOOM * IY + zones::OFFSETY + zones::OFFSETY_CIRCLES);
+  const std::int32_t r = RealToWhole(zones::ZOOM * std::min(BL1, BW1));
   if (r < 0) return;
   graph::Circle(static_cast<std::int16_t>(cx), static_cast<std::int16_t>(cy),
                 static_cast<std::uint16_t>(r));

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/numtext.h"
 #include "map/mapfile.h"
 #include "map/render.h"
 #include "map/render_text.h"
@@ -10,22 +11,8 @@
 
 namespace mapview {
 
-namespace {
-
-std::int32_t Nearest(double v) {
-  std::int32_t n = 0;
-  screen::REALTOINTEGER(n, v);
-  return n;
-}
-
-std::int32_t Number(std::string_view text) {
-  double r = 0;
-  std::int32_t n = 0;
-  screen::STRINGTORI(text, r, n);
-  return n;
-}
-
-}  // namespace
+using kiosk::RealToWhole;
+using kiosk::TextToWhole;
 
 void MLABEL() {
   const editmap::MAPDEF& s = editmap::SHELF;
@@ -37,16 +24,17 @@ void MLABEL() {
   screen::STRINGTOREAL(s.S_X.view(), x);
   screen::STRINGTOREAL(s.S_Y.view(), y);
   const std::int32_t px =
-      Nearest(std::trunc(x) * zones::ZOOM + zones::OFFSETX + zones::LABELOFFSETX);
+      RealToWhole(std::trunc(x) * zones::ZOOM + zones::OFFSETX + zones::LABELOFFSETX);
   const std::int32_t py =
-      Nearest(std::trunc(y) * zones::ZOOM + zones::OFFSETY + zones::LABELOFFSETY);
+      RealToWhole(std::trunc(y) * zones::ZOOM + zones::OFFSETY + zones::LABELOFFSETY);
   if (FG == 0) {
     // The first text of a display sets up the label font before any label.
     screen::FNT0(12, 50, 595, 4, 360, 0, 20, 0, 0, "", "");
     FG = 1;
   }
-  screen::FNT0(Number(s.S_COLOR.view()), px, py, Number(s.S_IFLABEL.view()),
-               Number(s.S_ANGLE.view()), Number(s.S_STYLE.view()), Number(s.S_FILL.view()), 0, 0,
+  screen::FNT0(TextToWhole(s.S_COLOR.view()), px, py, TextToWhole(s.S_IFLABEL.view()),
+               TextToWhole(s.S_ANGLE.view()), TextToWhole(s.S_STYLE.view()),
+               TextToWhole(s.S_FILL.view()), 0, 0,
                s.S_BCOLOR.view(), s.S_MAPLABEL.view());
 }
 

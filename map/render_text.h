@@ -2,17 +2,13 @@
 // matched by substring, some of them regardless of case.
 #pragma once
 
-#include <cctype>
 #include <string>
 #include <string_view>
+#include "common/text.h"
 
 namespace mapview {
 
-inline std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return u;
-}
+inline std::string Upper(std::string_view s) { return kiosk::UpperAscii(s); }
 
 inline bool Contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;

@@ -6,10 +6,12 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/numtext.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
-#include "isam/dberrors.h"
+#include "isam/glue.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "screen/quesans2.h"
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
@@ -57,34 +59,13 @@ void DrawSearchScreen() {
   langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
 }
 
-// Menu n with its key letters from "seln" line n; the choice as a position
-// letter ('A' first item).
-char AskMenu(std::int32_t n) {
-  langs::GETEXACT("seln", n);
-  Str255 keys = screen::TEMP;
-  char choice = '\0';
-  langs::SELECTT2(0, "", n, keys, choice, 88, 253, 1);
-  langs::CVT1(keys.view(), choice);
-  return choice;
-}
-
-std::int32_t WholeNumber(std::string_view text) {
-  double r = 0;
-  std::int32_t n = 0;
-  screen::STRINGTORI(text, r, n);
-  return n;
-}
-
-void ReportStoreError() {
-  dberrors::IsamErrorNum(isam::IsamError);
-  if (editprod::PRODFILE.tell) editprod::PRODFILE.tell(dberrors::IsamEMessage.view());
-}
+void ReportStoreError() { glue::TELLERROR(editprod::PRODFILE, isam::IsamError); }
 
 // The map of the hit shown; false when the product file could not be
 // opened again afterwards (the error has been shown).
 bool ShowOnMap() {
   cfgfiles::TEST_FLAG = 2;
-  FLOOR = WholeNumber(PRODUCT.FLOOR.view());
+  FLOOR = kiosk::TextToWhole(PRODUCT.FLOOR.view());
   CFLOOR = FLOOR;
   // The display may close every fileblock or end the store: the product
   // file is closed here and opened again after it.
@@ -154,7 +135,7 @@ void EDITPRODUCTS3() {
       screen::FRAME4();
       LISTPRODUCT();
       screen::CLEAR_PROMPT();
-      char choice = AskMenu(kHitMenu);
+      char choice = screen::ASKMENU(kHitMenu);
       const std::int32_t key = screen::VALANS;
       if (key == 178) {
         langs::LANG1();
@@ -225,7 +206,7 @@ void LISTPRODUCT() {
   screen::CLEAR_PROMPT();
   screen::STRINGTOREAL(PRODUCT.COORDX.view(), cfgfiles::XFOUND);
   screen::STRINGTOREAL(PRODUCT.COORDY.view(), cfgfiles::YFOUND);
-  FLOOR = WholeNumber(PRODUCT.FLOOR.view());
+  FLOOR = kiosk::TextToWhole(PRODUCT.FLOOR.view());
   CFLOOR = FLOOR;
 }
 

@@ -5,11 +5,13 @@
 #include <cstring>
 #include <vector>
 
-#include "editors/editnot.h"
-#include "isam/dberrors.h"
-#include "map/storedc.h"
 #include "common/clock.h"
+#include "common/text.h"
+#include "editors/editnot.h"
+#include "isam/glue.h"
+#include "map/storedc.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "screen/quesans2.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
@@ -18,32 +20,7 @@ namespace storedc {
 
 namespace {
 
-// Windows-1252 upper case: ASCII letters, the accented letters of
-// 0xE0..0xFE (not the division sign), and the few letters elsewhere.
-struct UpperTable {
-  unsigned char map[256];
-  UpperTable() {
-    for (int c = 0; c < 256; ++c) map[c] = static_cast<unsigned char>(c);
-    for (int c = 'a'; c <= 'z'; ++c) map[c] = static_cast<unsigned char>(c - 32);
-    for (int c = 0xE0; c <= 0xFE; ++c)
-      if (c != 0xF7) map[c] = static_cast<unsigned char>(c - 32);
-    map[0x9A] = 0x8A;  // s caron
-    map[0x9C] = 0x8C;  // oe
-    map[0x9E] = 0x8E;  // z caron
-    map[0xFF] = 0x9F;  // y diaeresis
-  }
-};
-
-const UpperTable kUpper;
-
-void AppendUpper(std::string& out, std::string_view text) {
-  for (char c : text) out.push_back(static_cast<char>(kUpper.map[static_cast<unsigned char>(c)]));
-}
-
-void ReportStoreError(std::int32_t error) {
-  dberrors::IsamErrorNum(error);
-  if (editprod::PRODFILE.tell) editprod::PRODFILE.tell(dberrors::IsamEMessage.view());
-}
+void ReportStoreError(std::int32_t error) { glue::TELLERROR(editprod::PRODFILE, error); }
 
 void ClearHits() { REC_FOUND.fill(0); }
 
@@ -62,7 +39,7 @@ void ShowNotFound(std::string_view word) {
   message += word;
   const std::int32_t x = screen::MAXX / 2 - 5 * static_cast<std::int32_t>(message.size());
   screen::FNT0(253, x, screen::MAXY / 2, 4, 0, 0, 30, 0, 0, "b", message.view());
-  kiosk::clock::SleepMs(5000);
+  kiosk::clock::SleepMs(screen::kMessageMs);
 }
 
 }  // namespace
@@ -78,12 +55,7 @@ std::int32_t FLOOR = 0, CFLOOR = 0;
 std::int32_t SUPPRESS = 0;
 bool NOTFOUNDWORD = false;
 
-std::string UpperText(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  AppendUpper(out, text);
-  return out;
-}
+std::string UpperText(std::string_view text) { return kiosk::UpperCp1252(text); }
 
 bool Searchable(std::string_view word) {
   if (word.size() < 2 || word.find('~') != std::string_view::npos) return false;
@@ -117,7 +89,7 @@ bool WordsOfKey(std::string_view key, std::int32_t ref, std::string& upperWords)
   key.remove_suffix(kRandomDigits);
   if (key.size() >= 100) return false;  // cut: the record has more
   upperWords.clear();
-  AppendUpper(upperWords, key);
+  kiosk::AppendUpperCp1252(upperWords, key);
   return true;
 }
 
@@ -172,8 +144,8 @@ std::int32_t WALK(std::string_view word) {
       }
       read = true;
       words.clear();
-      AppendUpper(words, rec.KLINE1.view());
-      AppendUpper(words, rec.KLINE1B.view());
+      kiosk::AppendUpperCp1252(words, rec.KLINE1.view());
+      kiosk::AppendUpperCp1252(words, rec.KLINE1B.view());
     }
     const std::size_t m = MatchedLength(words, upperWord);
     if (m <= full) continue;  // no level it matches has room left

@@ -1,8 +1,9 @@
 // Zones: the table read from data\zonedef.txt and the globals of one zone.
 #include "map/zones.h"
 
+#include "common/numtext.h"
+#include "common/textfile.h"
 #include "screen/primitives.h"
-#include "shell/textfile.h"
 
 namespace zones {
 
@@ -19,21 +20,12 @@ std::int16_t OFFSETX_CIRCLES = 0, OFFSETY_CIRCLES = 0, TARGETMINY = 0, X_OFFSETX
 
 namespace {
 
+using kiosk::RealToShort;
+using kiosk::RealToWhole;
+
 const std::array<double, kFields + 1>& ZoneRow(int z) {
   static const std::array<double, kFields + 1> kZeros{};
   return (z >= 0 && z <= kMaxZone) ? SHELFVAR[static_cast<std::size_t>(z)] : kZeros;
-}
-
-std::int32_t Whole(double r) {
-  std::int32_t n = 0;
-  screen::REALTOINTEGER(n, r);
-  return n;
-}
-
-std::int16_t Short(double r) {
-  std::int16_t n = 0;
-  screen::REALTOSINTEGER(n, r);
-  return n;
 }
 
 }  // namespace
@@ -51,11 +43,11 @@ std::array<double, kFields + 1> ParseZoneLine(std::string_view line) {
 }
 
 void LOADZONES() {
-  langs::TextFile in;
+  kiosk::TextFile in;
   if (!in.Open("data\\zonedef.txt")) return;
   double n = 0;
   screen::STRINGTOREAL(in.ReadLine().view(), n);
-  NUMOFZONES = Whole(n);
+  NUMOFZONES = RealToWhole(n);
   for (std::int32_t z = 0; z <= NUMOFZONES; ++z) {
     kiosk::Str255 line = in.ReadLine();
     if (z > kMaxZone) break;  // the table ends at zone 50; the rest is ignored
@@ -63,29 +55,29 @@ void LOADZONES() {
   }
   const auto& row = ZoneRow(ZONE);
   ZOOM = row[2];
-  OFFSETX = Whole(row[3]);
-  OFFSETY = Whole(row[4]);
+  OFFSETX = RealToWhole(row[3]);
+  OFFSETY = RealToWhole(row[4]);
 }
 
 void CONVZONE() {
   const auto& f = ZoneRow(ZONE);
   ZOOM = f[2];
-  OFFSETX = Whole(f[3]);
-  OFFSETY = Whole(f[4]);
+  OFFSETX = RealToWhole(f[3]);
+  OFFSETY = RealToWhole(f[4]);
   ZONEHIGHLIMITY = f[5];
   ZONEHIGHLIMITX = f[6];
   ZONELOWLIMITY = f[7];
   ZONELOWLIMITX = f[8];
-  OFFSETX_CIRCLES = Short(f[9]);
-  OFFSETY_CIRCLES = Short(f[10]);
-  TARGETMINY = Short(f[11]);
-  X_OFFSETX = Short(f[12]);
-  X_OFFSETY = Short(f[13]);
-  TARGETMINX = Short(f[14]);
-  TARGETMAXY = Short(f[15]);
-  TARGETMAXX = Short(f[16]);
-  LABELOFFSETX = Short(f[17]);
-  LABELOFFSETY = Short(f[18]);
+  OFFSETX_CIRCLES = RealToShort(f[9]);
+  OFFSETY_CIRCLES = RealToShort(f[10]);
+  TARGETMINY = RealToShort(f[11]);
+  X_OFFSETX = RealToShort(f[12]);
+  X_OFFSETY = RealToShort(f[13]);
+  TARGETMINX = RealToShort(f[14]);
+  TARGETMAXY = RealToShort(f[15]);
+  TARGETMAXX = RealToShort(f[16]);
+  LABELOFFSETX = RealToShort(f[17]);
+  LABELOFFSETY = RealToShort(f[18]);
 }
 
 bool INZONE(int z, double x, double y) {

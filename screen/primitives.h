@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "common/shortstr.h"
+#include "common/text.h"
 #include "graph/graph.h"
 
 namespace screen {
@@ -104,17 +105,9 @@ void SPLIT(Str255& head, Str255& rest);
 Str255 COMPACTIT(std::string_view text);
 
 template <std::size_t N>
-void DELETERIGHTBLANKS(kiosk::ShortStr<N>& s) {
-  std::string_view v = s.view();
-  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
-  s = v;
-}
+void DELETERIGHTBLANKS(kiosk::ShortStr<N>& s) { s = kiosk::TrimRight(s.view()); }
 template <std::size_t N>
-void DELETELEFTBLANKS(kiosk::ShortStr<N>& s) {
-  std::string_view v = s.view();
-  while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
-  s = v;
-}
+void DELETELEFTBLANKS(kiosk::ShortStr<N>& s) { s = kiosk::TrimLeft(s.view()); }
 // Every trailing "0" goes, also before a decimal point ("100" gives "1").
 template <std::size_t N>
 void DELETERIGHTZEROS(kiosk::ShortStr<N>& s) {
@@ -150,7 +143,8 @@ void ENCRYPT(kiosk::ShortStr<N>& text, std::int32_t maxLength) {
   for (std::size_t i = 0; i < n; ++i) text.set(i, EncryptChar(text[i]));
 }
 
-// ---- Numbers ----
+// ---- Numbers (the rules are those of common/numtext.h; value-returning
+// forms: kiosk::TextToReal, RealToWhole, TextToWhole) ----
 // Leading blanks are skipped; a text that is not a number gives 0.
 void STRINGTOREAL(std::string_view text, double& r);
 // Rounds halves away from zero into -32767..32767; any |r| that rounds to

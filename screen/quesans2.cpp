@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "common/text.h"
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 
 namespace quesans2 {
 
@@ -27,10 +29,10 @@ bool ENDED_EARLY = false;
 
 namespace {
 
-char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+using kiosk::UpCase;
 
 bool IsStaffCode(std::string_view answer) {
-  while (!answer.empty() && answer.front() == ' ') answer.remove_prefix(1);
+  answer = kiosk::TrimLeft(answer);
   if (answer.size() != kStaffCode.size()) return false;
   for (std::size_t i = 0; i < answer.size(); ++i) {
     if (UpCase(answer[i]) != kStaffCode[i]) return false;
@@ -38,19 +40,8 @@ bool IsStaffCode(std::string_view answer) {
   return true;
 }
 
-std::string_view WithoutTrailingBlanks(std::string_view s) {
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 // A check's message on the prompt box: warning tone, 5 seconds, cleared.
-void ShowCheckMessage(std::string_view text) {
-  screen::CLEAR_PROMPT();
-  screen::FNT0(220, 50, screen::MAXY - 40, 4, 0, 0, 25, 0, 0, "b", text);
-  graph::Sound(2441, 200);
-  graph::Delay(5000);
-  screen::CLEAR_PROMPT();
-}
+void ShowCheckMessage(std::string_view text) { screen::SHOWMESSAGE(text, screen::kWarning); }
 
 }  // namespace
 
@@ -92,7 +83,7 @@ void TEST_B(double& error, std::int32_t code, double value) {
 void TEST_E(std::string_view answer, double& error) {
   error = 0;
   if (ALPHANUMERIC != 'A') return;
-  if (static_cast<std::int32_t>(WithoutTrailingBlanks(answer).size()) < MIN_LEN_STR) {
+  if (static_cast<std::int32_t>(kiosk::TrimRight(answer).size()) < MIN_LEN_STR) {
     ShowCheckMessage("Alphameric answer TOO SHORT at least " + std::to_string(MIN_LEN_STR) +
                      " are required.");
     error = 1;
@@ -127,7 +118,7 @@ void QUESTION_ANSWER2(std::string_view descriptor, std::string_view /*label*/, S
   screen::ANS = answer;
   GET_RESPONSE2(answer, number);
 
-  Str255 result = WithoutTrailingBlanks(ANSWER);
+  Str255 result = kiosk::TrimRight(ANSWER);
   if (maxLength >= 0 && result.size() > static_cast<std::size_t>(maxLength)) {
     result.set_length(static_cast<std::size_t>(maxLength));
   }

@@ -16,7 +16,7 @@ constexpr std::string_view kPlainDefaults =
 // A whole number field; anything that is not wholly a 16-bit whole number
 // (after leading blanks) gives 0.
 std::int16_t WholeField(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  s = kiosk::TrimLeft(s);
   if (s.empty()) return 0;
   std::size_t i = 0;
   bool neg = false;
@@ -37,12 +37,7 @@ std::int16_t WholeField(std::string_view s) {
 }
 
 Str255 UpperCased(std::string_view s) {
-  Str255 out = s;
-  for (std::size_t i = 0; i < out.size(); ++i) {
-    char c = out[i];
-    if (c >= 'a' && c <= 'z') out.set(i, static_cast<char>(c - 'a' + 'A'));
-  }
-  return out;
+  return Str255(kiosk::UpperAscii(s));
 }
 
 // Splits text into fields first..last of out, the way every "|" line is

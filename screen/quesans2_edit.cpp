@@ -41,7 +41,7 @@ void Calculator() {
     // The right-aligned blanks are kept when they fit; a short line must not
     // cut digits off the number instead.
     if (static_cast<std::int32_t>(r.size()) > MAXIMUM_LENGTH) {
-      while (!r.empty() && r.front() == ' ') r.remove_prefix(1);
+      r = kiosk::TrimLeft(r);
     }
     ANSWER = r;
   }

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <utility>
 
+#include "common/numtext.h"
+#include "common/text.h"
 #include "screen/primitives.h"
 #include "screen/quesans2.h"
 
@@ -16,9 +18,7 @@ namespace {
 constexpr std::string_view kAcceptable =
     "abcdefghijklmnopqrstuvwxyz! \\/.,[]{}*!()?+<>^=_-\"@-$&#%~^&*=+`;0123456789'";
 
-char UpCase(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
-}
+char UpCase(unsigned char c) { return kiosk::UpCase(static_cast<char>(c)); }
 
 // Incoming key code -> the editing code left in VALANS.
 constexpr std::pair<int, int> kNormalise[] = {
@@ -92,10 +92,7 @@ std::int32_t NumberMaxLength(double upLimit) {
 
 double AnswerValue(std::string_view answer) {
   // Trailing blanks (from Tab, say) do not make a number unreadable.
-  while (!answer.empty() && answer.back() == ' ') answer.remove_suffix(1);
-  double r = 0;
-  screen::STRINGTOREAL(answer, r);
-  return r;
+  return kiosk::TextToReal(answer);
 }
 
 }  // namespace quesans2

@@ -21,7 +21,7 @@ namespace {
 constexpr std::int32_t kTakeOverMenu = 34;
 constexpr std::int32_t kTakeOverKeys = 24;
 
-char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+using kiosk::UpCase;
 
 }  // namespace
 

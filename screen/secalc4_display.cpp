@@ -32,12 +32,6 @@ constexpr LegendLine kLegend[] = {
     {"< >", "To From memory", 1200, 1235, 20},
 };
 
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
-
 }  // namespace
 
 void SHOWTEMP(Str255& entry) {
@@ -45,7 +39,7 @@ void SHOWTEMP(Str255& entry) {
   // Only digits and one point make a number; anything else overflows.
   bool number = true;
   int points = 0;
-  for (char c : Trimmed(entry.view())) {
+  for (char c : kiosk::Trim(entry.view())) {
     if (c == '.') {
       if (++points > 1) number = false;
     } else if (c < '0' || c > '9') {
@@ -83,7 +77,7 @@ void DISPLAYCALC(double value) {
 }
 
 void PRINTDISPLAY(std::string_view text) {
-  text = Trimmed(text);
+  text = kiosk::Trim(text);
   NUM1 = 0;
   screen::STRINGTOREAL(text, NUM1);
   PRINT_ANSWER2(NUM1);

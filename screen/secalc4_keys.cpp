@@ -1,6 +1,7 @@
 // The calculator's key actions: digits build the entry, operators apply the
 // pending operator to the total in the order typed, and the memory keys move
 // values between the memory and the total.
+#include "common/text.h"
 #include "graph/graph.h"
 #include "screen/primitives.h"
 #include "screen/secalc4.h"
@@ -8,15 +9,14 @@
 namespace secalc4 {
 namespace {
 
-char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+using kiosk::UpCase;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The entry's value: digits with at most one point, blanks around allowed
 // (a lone point counts as 0). Anything else (a second point) is no number.
 bool EntryValue(std::string_view e, double& value) {
-  while (!e.empty() && e.front() == ' ') e.remove_prefix(1);
-  while (!e.empty() && e.back() == ' ') e.remove_suffix(1);
+  e = kiosk::Trim(e);
   bool negative = false;
   if (!e.empty() && (e.front() == '-' || e.front() == '+')) {
     negative = e.front() == '-';

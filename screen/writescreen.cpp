@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "common/numtext.h"
+#include "common/textfile.h"
 #include "screen/primitives.h"
 #include "screen/quesans2.h"
 #include "shell/langs.h"
-#include "shell/textfile.h"
 
 namespace writescreen {
 
@@ -32,27 +33,20 @@ Str255 NextField(Str255& rest) {
   return head;
 }
 
-std::int32_t WholeNumber(const Str255& text) {
-  double r = 0;
-  std::int32_t n = 0;
-  screen::STRINGTORI(text.view(), r, n);
-  return n;
-}
-
 // The count of a section-header field: the text after its letter, or the
 // whole field when the letter is missing.
 std::int32_t SectionCount(const Str255& field, char letter) {
   std::string_view f = field.view();
   std::size_t p = f.find(letter);
   Str255 count = p == std::string_view::npos ? f : f.substr(p + 1);
-  std::int32_t n = WholeNumber(count);
+  std::int32_t n = kiosk::TextToWhole(count.view());
   return n < 0 ? 0 : n;
 }
 
 // Reads count lines of a section; each is stored while the array has room
 // (the rest are still read, so that later sections stay in step) and, with
 // draw, written. Returns false when a content line ends the form.
-bool ReadSection(langs::TextFile& f, std::int32_t count, Str255* store, std::int32_t capacity,
+bool ReadSection(kiosk::TextFile& f, std::int32_t count, Str255* store, std::int32_t capacity,
                  bool draw, bool endMarks) {
   for (std::int32_t i = 0; i < count; ++i) {
     Str255 line = f.ReadLine();
@@ -76,7 +70,7 @@ void GET_DATA(std::string_view family) {
   }
   for (int i = 0; i <= 34; ++i) screen::PASS1[i].clear();
 
-  langs::TextFile f;
+  kiosk::TextFile f;
   if (!f.Open(name.view())) {
     langs::ShowOpenError();
     return;
@@ -97,7 +91,7 @@ void GET_DATA(std::string_view family) {
 void WRITE_SCREEN(std::string_view line) {
   Str255 rest = line;
   std::int32_t v[9];
-  for (std::int32_t& n : v) n = WholeNumber(NextField(rest));
+  for (std::int32_t& n : v) n = kiosk::TextToWhole(NextField(rest).view());
   Str255 style = NextField(rest);
   Str255 text = NextField(rest);
   Q_COLOR = v[0];
@@ -126,17 +120,17 @@ void WRITE_QUESTION(std::string_view definition) {
   screen::ENTRY_TYPE = NextField(rest);
   A_QUESTION = NextField(rest);
 
-  ANSCOL = WholeNumber(A_COLOR);
-  ANSX = WholeNumber(A_X);
-  ANSY = WholeNumber(A_Y);
-  ANSFNT = WholeNumber(A_FONT);
-  ANSANG = WholeNumber(A_FONT_ANGLE);
-  ANSCARW = WholeNumber(A_FONT_WIDTH);
-  ANSH = WholeNumber(ANSWER_FONT_SIZE);
-  ANSHORALIGN = WholeNumber(A_MIN_ENTRYN);
-  ANSVERALIGN = WholeNumber(A_MAX_ENTRYN);
-  ANSMINLEN = WholeNumber(A_MIN_ENTRYAN);
-  ANSMAXLEN = WholeNumber(A_MAX_ENTRYAN);
+  ANSCOL = kiosk::TextToWhole(A_COLOR.view());
+  ANSX = kiosk::TextToWhole(A_X.view());
+  ANSY = kiosk::TextToWhole(A_Y.view());
+  ANSFNT = kiosk::TextToWhole(A_FONT.view());
+  ANSANG = kiosk::TextToWhole(A_FONT_ANGLE.view());
+  ANSCARW = kiosk::TextToWhole(A_FONT_WIDTH.view());
+  ANSH = kiosk::TextToWhole(ANSWER_FONT_SIZE.view());
+  ANSHORALIGN = kiosk::TextToWhole(A_MIN_ENTRYN.view());
+  ANSVERALIGN = kiosk::TextToWhole(A_MAX_ENTRYN.view());
+  ANSMINLEN = kiosk::TextToWhole(A_MIN_ENTRYAN.view());
+  ANSMAXLEN = kiosk::TextToWhole(A_MAX_ENTRYAN.view());
   screen::STRINGTOREAL(A_MAX_LENGTHAN.view(), ANSMINVAL);
   screen::STRINGTOREAL(A_MIN_LENGTHAN.view(), ANSMAXVAL);
 

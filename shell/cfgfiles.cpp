@@ -3,9 +3,10 @@
 #include <cctype>
 #include <string>
 
+#include "common/text.h"
+#include "common/textfile.h"
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
-#include "shell/textfile.h"
 
 namespace cfgfiles {
 
@@ -20,18 +21,11 @@ namespace {
 
 constexpr const char* kConfigFile = "lang\\config.txt";
 
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return u;
-}
-
 // The language of line 5, used only while no language is chosen: the
 // position of "ENG" in it, and when the line begins with it, the last other
 // language named after it.
 std::int32_t LanguageOfLine(std::string_view line) {
-  std::string u = Upper(line);
+  std::string u = kiosk::UpperAscii(line);
   std::size_t eng = u.find("ENG");
   std::int32_t lang = eng == std::string::npos ? 0 : static_cast<std::int32_t>(eng + 1);
   if (lang == 1) {
@@ -51,7 +45,7 @@ std::int32_t TextToInteger(std::string_view text) {
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
   if (i == text.size()) return 0;
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  text = kiosk::TrimRight(text);
   if (i >= text.size()) return 0;
   std::int64_t value = 0;
   for (; i < text.size(); ++i) {
@@ -65,7 +59,7 @@ std::int32_t TextToInteger(std::string_view text) {
 }
 
 void TESTNEWCFG(double& x, double& y, std::int32_t& floor) {
-  langs::TextFile f;
+  kiosk::TextFile f;
   if (!f.Open(kConfigFile)) return;  // keep every value; no message
   Str255* lines[14] = {&WHEREXS, &WHEREYS,     &FLOORXS,   &MACHINENO,   &LANGS,
                        &FLIMITS, &EXCLUDE,     &NOOFFLOORSS, &STORENAME, &STORECITY,

@@ -2,9 +2,11 @@
 // lists.
 #include <string>
 
+#include "common/clock.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
 
@@ -12,7 +14,7 @@ namespace langs {
 
 std::int32_t A = 0;
 std::int32_t IOSTATUS = 0;
-TextFile F;
+kiosk::TextFile F;
 
 namespace {
 
@@ -34,7 +36,7 @@ void OPENDFILE(std::string_view name, std::int32_t& status) {
 
 void ShowOpenError() {
   graph::OutTextXY(100, static_cast<std::int16_t>(screen::MAXY - 47), kOpenError);
-  graph::Delay(5000);
+  kiosk::clock::SleepMs(screen::kMessageMs);
 }
 
 void GETLANG(Str255& name) {

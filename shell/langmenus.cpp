@@ -1,5 +1,6 @@
 // The staff side's small menus: language and utilities.
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "screen/writescreen.h"
 #include "shell/langs.h"
 
@@ -9,31 +10,16 @@ void (*EditConfigHook)() = nullptr;
 bool (*GetPasswordHook)(std::int32_t) = nullptr;
 void (*EditZonesHook)(std::int32_t) = nullptr;
 
-namespace {
-
-// Shows menu n with its key letters from "seln" line n and returns the
-// position letter of the choice.
-char AskMenu(std::int32_t n) {
-  GETEXACT("seln", n);
-  Str255 keys = screen::TEMP;
-  char choice = '\0';
-  SELECTT2(0, "", n, keys, choice, 88, 253, 1);
-  CVT1(keys.view(), choice);
-  return choice;
-}
-
-}  // namespace
-
 void LANG1() {
-  if (AskMenu(49) != 'B') return;
-  char c = AskMenu(47);
+  if (screen::ASKMENU(49) != 'B') return;
+  char c = screen::ASKMENU(47);
   if (c >= 'A' && c <= 'E') screen::LANGUAGE2 = c - 'A' + 1;
 }
 
 void UTILITIES() {
   screen::FRAME4();
   writescreen::GET_DATA("util1");
-  char c = AskMenu(44);
+  char c = screen::ASKMENU(44);
   if (screen::VALANS == 27 || screen::VALANS == 140) return;
   if (c == 'A') {
     if (EditConfigHook) EditConfigHook();

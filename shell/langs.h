@@ -18,7 +18,7 @@
 #include <string_view>
 
 #include "common/shortstr.h"
-#include "shell/textfile.h"
+#include "common/textfile.h"
 
 namespace langs {
 
@@ -26,7 +26,7 @@ using kiosk::Str255;
 
 extern std::int32_t A;         // line counter of the last lookup
 extern std::int32_t IOSTATUS;  // 0 when the last file opened
-extern TextFile F;             // the text file in use
+extern kiosk::TextFile F;             // the text file in use
 
 // Shown for 5 seconds at (100, MAXY - 47) when a language or form file
 // cannot be opened.

@@ -2,6 +2,7 @@
 // translation of a menu key into its position letter.
 #include <cmath>
 
+#include "common/numtext.h"
 #include "graph/graph.h"
 #include "screen/primitives.h"
 #include "shell/langs.h"
@@ -21,8 +22,7 @@ void FNTTEXT(std::string_view spec, std::string_view text) {
   Str255 head = spec, rest;
   for (std::int32_t& v : value) {
     screen::SPLIT1(",", head, rest);
-    double r = 0;
-    screen::STRINGTORI(head.view(), r, v);
+    v = kiosk::TextToWhole(head.view());
     head = rest;
   }
   screen::FNT0(value[0], value[1], value[2], value[3], value[4], value[5], value[6], value[7],

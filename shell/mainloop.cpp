@@ -5,6 +5,7 @@
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
+#include "screen/prompt.h"
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
@@ -12,7 +13,6 @@
 namespace shell {
 
 char CHM = '\0';
-Str255 TEMP1;
 Str255 STORENAME, STORESTREET, STORECITY, STORESTATE;
 
 void (*StoreDirHook)() = nullptr;
@@ -32,14 +32,8 @@ void Run(void (*hook)()) {
   if (hook) hook();
 }
 
-// Shows menu n with its key letters from "seln" line n; CHM gets the
-// position letter of the choice.
-void ShowMenu(std::int32_t n) {
-  langs::GETEXACT("seln", n);
-  TEMP1 = screen::TEMP;
-  langs::SELECTT2(0, "", n, TEMP1, CHM, 88, 253, 1);
-  langs::CVT1(TEMP1.view(), CHM);
-}
+// Shows menu n; CHM gets the position letter of the choice.
+void ShowMenu(std::int32_t n) { CHM = screen::ASKMENU(n); }
 
 }  // namespace
 
@@ -155,7 +149,6 @@ int MAINROUTINE() {
 
 void ResetForTest() {
   CHM = '\0';
-  TEMP1.clear();
   STORENAME.clear();
   STORESTREET.clear();
   STORECITY.clear();

@@ -6,8 +6,7 @@
 //   staff menu -> Alt+M language menu -> start screen (drawn again in the new
 //                 language) ; Escape or Pause -> quit, exit code 0
 //
-// Owns: the menu choice CHM, the shown menu's key letters TEMP1 and the copy
-// of the store's name and address taken at start (shown by HEADER1), and the
+// Owns: the menu choice CHM and the copy of the store's name and address taken at start (shown by HEADER1), and the
 // hooks through which the staff menu reaches modules built on top of it.
 #pragma once
 
@@ -23,7 +22,6 @@ using kiosk::Str255;
 // The current menu choice as a position letter ('A' first item); also the
 // loop's control letter: 'X' done with this pass, 'Q' quit, 'Z' nothing yet.
 extern char CHM;
-extern Str255 TEMP1;  // key letters of the menu shown
 extern Str255 STORENAME, STORESTREET, STORECITY, STORESTATE;
 
 // Routines of later modules reached from the menus; an empty hook does

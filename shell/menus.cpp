@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/text.h"
 #include "graph/graph.h"
 #include "screen/primitives.h"
 #include "shell/langs.h"
@@ -10,14 +11,6 @@
 namespace langs {
 
 namespace {
-
-char UpCase(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u) c = UpCase(c);
-  return u;
-}
 
 void BackgroundBlack() { graph::SetBkColor(screen::ColorValue(graph::kBlack)); }
 
@@ -74,10 +67,10 @@ void SELECTT2(std::int32_t, std::string_view, std::int32_t n, Str255& keys, char
   DrawItems(text, itemColour, keyColour, false);
   if (ShowsReturnKey(n)) screen::LOADBMP(graph::GetX(), graph::GetY() + 15, "returnkey.bmp");
 
-  std::string upperKeys = Upper(keys.view());
+  std::string upperKeys = kiosk::UpperAscii(keys.view());
   for (;;) {
-    choice = UpCase(screen::ONKEY());
-    std::string key = Upper(screen::ANS.view());
+    choice = kiosk::UpCase(screen::ONKEY());
+    std::string key = kiosk::UpperAscii(screen::ANS.view());
     if (!key.empty() && upperKeys.find(key) != std::string::npos) break;
     if (EndsAnyMenu(screen::VALANS)) break;
   }

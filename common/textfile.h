@@ -1,8 +1,11 @@
-// Text files of the kiosk (configuration, language texts, screen forms) read
-// line by line, the way existing installations wrote them: a line ends at
-// CR LF, LF or a lone CR; a line longer than 255 characters is cut and the
-// rest of it skipped; reading past the end gives empty lines. Names are in
+// Text files of the kiosk (configuration, language texts, screen forms,
+// zones, exchange files) read line by line, the way existing installations
+// wrote them: a line ends at CR LF, LF or a lone CR; a line longer than 255
+// characters is cut and the rest of it skipped; reading past the end gives
+// empty lines. Names are in
 // the system's form and go through kiosk::HostPath.
+//
+// Owns: TextFile, the one line reader every module opens its text files with.
 #pragma once
 
 #include <cstddef>
@@ -12,7 +15,7 @@
 
 #include "common/shortstr.h"
 
-namespace langs {
+namespace kiosk {
 
 class TextFile {
  public:
@@ -30,7 +33,7 @@ class TextFile {
   bool Eof();
 
   // The next line without its line end; "" past the end.
-  kiosk::Str255 ReadLine();
+  Str255 ReadLine();
 
  private:
   // Refills the buffer; false at the end of the file.
@@ -45,4 +48,4 @@ class TextFile {
   std::size_t len_ = 0;
 };
 
-}  // namespace langs
+}  // namespace kiosk

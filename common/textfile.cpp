@@ -1,4 +1,4 @@
-#include "shell/textfile.h"
+#include "common/textfile.h"
 
 #include <sys/stat.h>
 
@@ -7,7 +7,7 @@
 
 #include "common/hostpath.h"
 
-namespace langs {
+namespace kiosk {
 
 bool TextFile::Open(std::string_view systemName) {
   Close();
@@ -36,8 +36,8 @@ bool TextFile::Fill() {
 
 bool TextFile::Eof() { return !Fill(); }
 
-kiosk::Str255 TextFile::ReadLine() {
-  kiosk::Str255 line;
+Str255 TextFile::ReadLine() {
+  Str255 line;
   while (Fill()) {
     const char* start = buf_.get() + pos_;
     std::size_t avail = len_ - pos_;
@@ -54,4 +54,4 @@ kiosk::Str255 TextFile::ReadLine() {
   return line;
 }
 
-}  // namespace langs
+}  // namespace kiosk

@@ -1,6 +1,6 @@
 // The line reader over files whose line ends fall anywhere, including
 // across its read-ahead blocks.
-#include "shell/textfile.h"
+#include "common/textfile.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -29,7 +29,7 @@ class TextFileTest : public ::testing::Test {
   }
   // Every line until the end, then one more read past it.
   std::vector<std::string> ReadAll() {
-    langs::TextFile f;
+    kiosk::TextFile f;
     EXPECT_TRUE(f.Open("lines.txt"));
     std::vector<std::string> lines;
     while (!f.Eof()) lines.emplace_back(f.ReadLine().view());
@@ -85,7 +85,7 @@ TEST_F(TextFileTest, LinesAcrossBlockEdges) {
 }
 
 TEST_F(TextFileTest, MissingFileOrFolderDoesNotOpen) {
-  langs::TextFile f;
+  kiosk::TextFile f;
   EXPECT_FALSE(f.Open("nothere.txt"));
   EXPECT_TRUE(f.Eof());
   EXPECT_EQ(f.ReadLine().view(), "");
