@@ -11,6 +11,7 @@
 #include "map/mapfile.h"
 #include "map/render.h"
 #include "map/zones.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/quesans2.h"
 #include "shell/cfgfiles.h"
@@ -24,7 +25,7 @@ std::int32_t OFLOOR = 0;
 std::int32_t TEST_FLAG = 2;
 std::int32_t ZOOM_FLAG = 0;
 std::int32_t PON = 0;
-std::int32_t CQI = 0;
+std::int32_t CQI = screen::key::kNone;
 kiosk::ShortStr<1> HLABEL("N");
 
 namespace {
@@ -37,7 +38,7 @@ void BackgroundBlack() { graph::SetBkColor(screen::ColorValue(kBlack)); }
 
 // Shows the menu line and animates until a key is waiting or the cycles ran out.
 void WaitWithAnimation(std::int32_t menu) {
-  screen::VALANS = 0;
+  screen::VALANS = screen::key::kNone;
   kiosk::Str255 keys;
   char choice = 0;
   langs::SELECTT4(0, "", menu, keys, choice, 88, 253, 1);
@@ -90,7 +91,7 @@ std::int32_t AskNumber(std::int32_t a, std::int32_t limit, std::int32_t b) {
   return kiosk::TextToWhole(answer.view());
 }
 
-bool Escaped() { return screen::VALANS == 27; }
+bool Escaped() { return screen::VALANS == screen::key::kEscape; }
 
 void AskOptions() {
   zones::ZONE = 0;
@@ -116,7 +117,7 @@ void AskOptions() {
 void CLEAR_QUES() {
   mapview::PLABEL = "N";
   HLABEL = "N";
-  CQI = 0;
+  CQI = screen::key::kNone;
 }
 
 void QUES() {
@@ -142,8 +143,8 @@ void QUES() {
     default: break;
   }
   if (TEST_FLAG == 1 || TEST_FLAG >= 3) FLOOR1 = OFLOOR = mapview::FLOOR;
-  screen::VALANS = 0;
-  if (CQI != 126) {
+  screen::VALANS = screen::key::kNone;
+  if (CQI != screen::key::kStaffLeft) {
     screen::CLEAR_PROMPT();
     zones::CONVZONE();
     screen::FRAME3();
@@ -171,13 +172,13 @@ void LOADSH() {
   WaitWithAnimation(kFirstWaitMenu);
   if (PON == kCycles) return;  // nobody is looking: back to the caller
   screen::ONKEY();
-  if (screen::VALANS >= 187 && screen::VALANS <= 196) {  // F1..F10
+  if (screen::key::IsF1ToF10(screen::VALANS)) {
     ZoomToProduct();
     WaitWithAnimation(kZoomWaitMenu);
     screen::ONKEY();
   }
   screen::CLEAR_PROMPT();
-  screen::VALANS = 0;
+  screen::VALANS = screen::key::kNone;
 }
 
 bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t preset, double x,
@@ -232,7 +233,7 @@ void ResetForTest() {
   TEST_FLAG = 2;
   ZOOM_FLAG = 0;
   PON = 0;
-  CQI = 0;
+  CQI = screen::key::kNone;
   HLABEL = "N";
 }
 

@@ -10,6 +10,7 @@
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "isam/glue.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
 #include "screen/quesans2.h"
@@ -99,7 +100,7 @@ void STOREDIR1() {
     if (!SETUP()) {
       // The store cannot start (the error has been shown): no search can
       // run, so the kiosk goes back to its menus.
-      screen::VALANS = 0;
+      screen::VALANS = screen::key::kNone;
       return;
     }
     OPENITP();
@@ -108,9 +109,9 @@ void STOREDIR1() {
     CLOSEITP();
     editprod::RELEASE();
     if (isam::IsamIsInitialized()) isam::BTExitIsam();
-    screen::VALANS = 0;
+    screen::VALANS = screen::key::kNone;
     if (screen::EDITOR_FLAG == 1) {
-      screen::VALANS = 126;
+      screen::VALANS = screen::key::kStaffLeft;
       return;
     }
   }
@@ -119,10 +120,10 @@ void STOREDIR1() {
 void EDITPRODUCTS3() {
   for (;;) {
     EDITPRODUCTSXX();
-    if (screen::VALANS == 27) return;
+    if (screen::VALANS == screen::key::kEscape) return;
     DD = 0;
     bool newSearch = false;
-    while (screen::VALANS != 140) {
+    while (screen::VALANS != screen::key::kPause) {
       const std::int32_t r = REC_FOUND[static_cast<std::size_t>(DD)];
       // Nothing found (or nothing left to show): a new search.
       if (r <= 0 || !editprod::PF2) return;
@@ -137,18 +138,18 @@ void EDITPRODUCTS3() {
       screen::CLEAR_PROMPT();
       char choice = screen::ASKMENU(kHitMenu);
       const std::int32_t key = screen::VALANS;
-      if (key == 178) {
+      if (key == screen::key::kAltM) {
         langs::LANG1();
         screen::FNT0(253, 50, screen::MAXY - 34, 4, 0, 0, 30, 0, 0, "", "");
         newSearch = true;
         break;
       }
-      if (key >= 187 && key <= 194) {
+      if (screen::key::IsF1ToF8(key)) {
         if (!ShowOnMap()) return;
         choice = 'A';
         screen::VALANS = 'A';
       }
-      if (key == 27) return;
+      if (key == screen::key::kEscape) return;
       if (choice == 'A') {
         if (REC_FOUND[static_cast<std::size_t>(DD) + 1] != 0) ++DD;
       } else if (choice == 'B') {
@@ -158,7 +159,7 @@ void EDITPRODUCTS3() {
       }
     }
     if (!newSearch) {
-      screen::VALANS = 0;
+      screen::VALANS = screen::key::kNone;
       return;
     }
   }
@@ -166,7 +167,7 @@ void EDITPRODUCTS3() {
 
 void EDITPRODUCTSXX() {
   for (;;) {
-    if (screen::VALANS == 27) return;
+    if (screen::VALANS == screen::key::kEscape) return;
     REC_FOUND.fill(0);
     langs::GETEXACT("vell!11", 1);
     // A question without text would end at once, unasked, for ever.
@@ -180,9 +181,9 @@ void EDITPRODUCTSXX() {
       continue;
     }
     screen::DELETELEFTBLANKS(answer);
-    if (screen::EDITOR_FLAG == 1) screen::VALANS = 27;
+    if (screen::EDITOR_FLAG == 1) screen::VALANS = screen::key::kEscape;
     PKEY1 = answer.view();
-    if (screen::VALANS == 27) return;
+    if (screen::VALANS == screen::key::kEscape) return;
     if (!Searchable(PKEY1.view())) continue;
     SEARCHKEY2(PKEY1.view(), 1);
     return;

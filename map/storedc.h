@@ -3,7 +3,7 @@
 // lines hold the word (shortening a word that finds nothing from its end),
 // the hits shown one at a time with their location texts, and the hand-over
 // to the location display. The search loops until staff type the staff
-// code, and then returns with VALANS 126.
+// code, and then returns with VALANS screen::key::kStaffLeft.
 //
 // Owns: the hit list and the search state below, the product shown, and the
 // store lines and excluded words read from lang\config.txt for every search
@@ -50,7 +50,7 @@ extern bool NOTFOUNDWORD;
 using DisplayMapFn = bool (*)(std::int32_t, std::int32_t, std::int32_t, double, double);
 extern DisplayMapFn DISPLAYMAP2;
 
-// The shopper loop; returns with VALANS 126 after the staff code.
+// The shopper loop; returns with VALANS key::kStaffLeft after the staff code.
 void STOREDIR1();
 // One search and the browsing of its hits.
 void EDITPRODUCTS3();

@@ -1,4 +1,5 @@
 // The common globals of the screen toolkit, shared by every module.
+#include "screen/keys.h"
 #include "screen/primitives.h"
 
 namespace screen {
@@ -6,7 +7,7 @@ namespace screen {
 std::uint16_t MAXX = 0, MAXY = 0;
 char CH = 0;
 Str255 ANS;
-std::int32_t VALANS = 0;
+std::int32_t VALANS = key::kNone;
 std::int32_t EDITOR_FLAG = 0;
 std::int32_t LANGUAGE2 = 1;
 std::int32_t LANG_FLAG = 0;
@@ -26,7 +27,7 @@ void ResetForTest() {
   MAXX = MAXY = 0;
   CH = 0;
   ANS.clear();
-  VALANS = 0;
+  VALANS = key::kNone;
   EDITOR_FLAG = 0;
   LANGUAGE2 = 1;
   LANG_FLAG = 0;

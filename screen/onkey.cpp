@@ -1,11 +1,12 @@
 // Reading one key into the common key globals.
 #include "graph/keyboard.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 
 namespace screen {
 
 char ONKEY() {
-  VALANS = 0;
+  VALANS = key::kNone;
   unsigned char c = 0;
   do {
     c = static_cast<unsigned char>(graph::ReadKey());

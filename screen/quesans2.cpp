@@ -6,10 +6,13 @@
 
 #include "common/text.h"
 #include "graph/keyboard.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
 
 namespace quesans2 {
+
+namespace key = screen::key;
 
 Str255 QUESTION, SCREEN_LABEL, ANS_X, RIGHT_JUSTIFY, BIU;
 std::int16_t QUESTION_COLOR = 0, LABEL_X = 0, LABEL_Y = 0, ANS_XI = 0, LABEL_COLOR = 0,
@@ -145,12 +148,12 @@ void GET_RESPONSE2(Str255& answer, double& number) {
       const std::int32_t typed = static_cast<unsigned char>(c);
       A1 = typed;
       const bool acceptable = IsAcceptable(static_cast<unsigned char>(c));
-      if (!acceptable || typed == 27 || typed == 140) screen::VALANS = NormaliseKey(typed);
+      if (!acceptable || key::IsLeaveKey(typed)) screen::VALANS = NormaliseKey(typed);
       if (IsInsertedCode(screen::VALANS, acceptable)) {
         INSERT_CHARACTER(static_cast<char>(screen::VALANS));
       }
       if ((ALPHANUMERIC == 'A' || ALPHANUMERIC == 'N') && !PassesKindFilter(ALPHANUMERIC, typed)) {
-        screen::VALANS = 0;
+        screen::VALANS = key::kNone;
       }
       CutToMaximum();
       MOVEIT();
@@ -161,10 +164,10 @@ void GET_RESPONSE2(Str255& answer, double& number) {
         number = AnswerValue(ANSWER.view());
         return;
       }
-    } while (A1 != 13);
+    } while (A1 != key::kEnter);
 
     if (IsStaffCode(ANSWER.view())) {
-      screen::VALANS = 140;
+      screen::VALANS = key::kPause;
       screen::EDITOR_FLAG = 1;
       number = 0;
       LOW_LIMIT = 0;

@@ -78,7 +78,7 @@ void ResetForTest();
 
 // ---- Asking ----
 // Asks one answer. On return: answer = the typed text without trailing
-// blanks, cut to maxLength; number = its value; screen::VALANS = 13 after
+// blanks, cut to maxLength; number = its value; screen::VALANS = Enter after
 // Enter or Pause, 140 after the staff code, 0 after the language menu;
 // screen::EDITOR_FLAG = 1 only after the staff code. The label argument is
 // not drawn (the screen label comes from the descriptor).

@@ -3,6 +3,7 @@
 // joined, and the cursor position is the length of ANSL.
 #include <string>
 
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/quesans2.h"
 #include "screen/secalc4.h"
@@ -10,6 +11,8 @@
 #include "shell/langs.h"
 
 namespace quesans2 {
+
+namespace key = screen::key;
 namespace {
 
 void CursorToEnd() {
@@ -51,11 +54,11 @@ void Calculator() {
 
 void LanguageMenu() {
   langs::LANG1();
-  LANG_FLAG = 178;
+  LANG_FLAG = key::kAltM;
   if (screen::LANGUAGE2 >= 1 && screen::LANGUAGE2 <= 5) cfgfiles::LANG = screen::LANGUAGE2;
   CURSORP = 0;
-  A1 = 13;
-  screen::VALANS = 0;
+  A1 = key::kEnter;
+  screen::VALANS = key::kNone;
   ENDED_EARLY = true;
 }
 
@@ -84,42 +87,42 @@ void CutToMaximum() {
 
 void MOVEIT() {
   switch (screen::VALANS) {
-    case 8:  // Backspace: the last character of the whole answer
+    case key::kBackspace:  // Backspace: the last character of the whole answer
       if (!ANSWER.empty()) ANSWER.set_length(ANSWER.size() - 1);
       CursorToEnd();
       PLINE2();
       break;
-    case 9:  // Tab
+    case key::kTab:
       ANSL += std::string(static_cast<std::size_t>(TAB_LENGTH), ' ');
       Join();
       PLINE2();
       break;
-    case 11:  // Ctrl+Home: only what is right of the cursor stays
+    case key::kCtrlHome:  // Ctrl+Home: only what is right of the cursor stays
       ANSWER = ANSR;
       CursorToEnd();
       PLINE2();
       break;
-    case 15:  // Ctrl+End: only what is left of the cursor stays
+    case key::kCtrlEnd:  // Ctrl+End: only what is left of the cursor stays
       ANSR.clear();
       Join();
       PLINE2();
       break;
-    case 27:  // Escape empties the answer (all of it, so typing cannot revive it)
+    case key::kEscape:  // Escape empties the answer (all of it, so typing cannot revive it)
       ANSL.clear();
       ANSR.clear();
       Join();
       PLINE2();
       break;
-    case 151:  // Delete: the character right of the cursor
+    case key::kDelete:  // Delete: the character right of the cursor
       if (!ANSR.empty()) ANSR = ANSR.view().substr(1);
       Join();
       PLINE2();
       break;
-    case 152:  // cursor to the end
+    case key::kEnd:  // cursor to the end
       CursorToEnd();
       PLINE2();
       break;
-    case 153:  // Right
+    case key::kRight:
       if (!ANSR.empty()) {
         ANSL += ANSR[0];
         ANSR = ANSR.view().substr(1);
@@ -127,7 +130,7 @@ void MOVEIT() {
       Join();
       PLINE2();
       break;
-    case 166:  // Left
+    case key::kLeft:
       if (!ANSL.empty()) {
         Str255 moved;
         moved += ANSL[ANSL.size() - 1];
@@ -138,24 +141,24 @@ void MOVEIT() {
       Join();
       PLINE2();
       break;
-    case 165:  // Home
+    case key::kHome:
       ANSR = ANSWER;
       ANSL.clear();
       Join();
       PLINE2();
       break;
-    case 13:
+    case key::kEnter:
       Enter();
       break;
-    case 140:  // Pause finishes the answer like Enter
-      screen::VALANS = 13;
-      A1 = 13;
+    case key::kPause:  // Pause finishes the answer like Enter
+      screen::VALANS = key::kEnter;
+      A1 = key::kEnter;
       Enter();
       break;
-    case 174:
+    case key::kAltC:
       Calculator();
       break;
-    case 178:
+    case key::kAltM:
       LanguageMenu();
       break;
     default:

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "graph/graph.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "shell/langs.h"
 
@@ -107,13 +108,13 @@ void RUNCALCULATOR() {
     } else if (key == 'E') {
       CLEARENTRY(DISPLAYSTRING);
     } else {  // Escape or Pause
-      screen::VALANS = 140;
+      screen::VALANS = screen::key::kPause;
     }
     if (key != 8 && key != 'E' && key != '<' && key != '>') {
       OLDINP = INP;
       PREVPREVINP = INP;
     }
-  } while (screen::VALANS != 140);
+  } while (screen::VALANS != screen::key::kPause);
 }
 
 }  // namespace secalc4

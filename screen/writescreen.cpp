@@ -5,6 +5,7 @@
 
 #include "common/numtext.h"
 #include "common/textfile.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/quesans2.h"
 #include "shell/langs.h"
@@ -190,7 +191,7 @@ void QUESTION(char key, Str255& answer) {
   Str255 typed;
   quesans2::QUESTION_ANSWER2(d, "", typed, 255, screen::NUM, TA.empty() ? 'N' : TA[0], 'X', 'D',
                              LABELFNT, ANSFNT);
-  if (screen::VALANS == 209) return;
+  if (screen::VALANS == screen::key::kPageDown) return;
   answer = typed;
   screen::TEMP = typed;
   ANS2 = typed;

@@ -1,4 +1,5 @@
 // The staff side's small menus: language and utilities.
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
 #include "screen/writescreen.h"
@@ -20,7 +21,7 @@ void UTILITIES() {
   screen::FRAME4();
   writescreen::GET_DATA("util1");
   char c = screen::ASKMENU(44);
-  if (screen::VALANS == 27 || screen::VALANS == 140) return;
+  if (screen::key::IsLeaveKey(screen::VALANS)) return;
   if (c == 'A') {
     if (EditConfigHook) EditConfigHook();
   } else if (c == 'B') {

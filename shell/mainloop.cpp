@@ -4,6 +4,7 @@
 
 #include "graph/graph.h"
 #include "graph/keyboard.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
 #include "screen/writescreen.h"
@@ -26,7 +27,7 @@ namespace {
 constexpr std::int32_t kStartMenu = 57;
 constexpr std::int32_t kStaffMenu = 22;
 
-bool LeaveKey() { return screen::VALANS == 27 || screen::VALANS == 140; }
+bool LeaveKey() { return screen::key::IsLeaveKey(screen::VALANS); }
 
 void Run(void (*hook)()) {
   if (hook) hook();
@@ -100,10 +101,10 @@ char STAFFMENU() {
   HEADER1();
   writescreen::GET_DATA("menu");
   CHM = 'Z';
-  screen::VALANS = 0;
+  screen::VALANS = screen::key::kNone;
   ShowMenu(kStaffMenu);
   if (LeaveKey()) CHM = 'Q';
-  if (screen::VALANS == 178) {
+  if (screen::VALANS == screen::key::kAltM) {
     langs::LANG1();
     screen::LANG_FLAG = 0;
     return 'L';

@@ -5,6 +5,7 @@
 
 #include "common/text.h"
 #include "graph/graph.h"
+#include "screen/keys.h"
 #include "screen/primitives.h"
 #include "shell/langs.h"
 
@@ -20,7 +21,7 @@ bool ShowsReturnKey(std::int32_t n) { return n == 4 || n == 7 || n == 8 || n == 
 // Keys that end any menu without being one of its letters: Escape, Pause,
 // Alt+M and F1-F8.
 bool EndsAnyMenu(std::int32_t code) {
-  return code == 27 || code == 140 || code == 178 || (code >= 187 && code <= 194);
+  return screen::key::IsLeaveKey(code) || code == screen::key::kAltM || screen::key::IsF1ToF8(code);
 }
 
 // Draws the menu text from the current position on, item after item; with

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "map/locate.h"
+#include "screen/keys.h"
 #include "shell/cfgfiles.h"
 #include "tests/map/render_fixture.h"
 
@@ -173,7 +174,7 @@ TEST_F(LocateTest, FunctionKeyZoomsToTheHighestZoneHoldingTheProduct) {
   EXPECT_EQ(zones::ZONE, 2);
   EXPECT_EQ(dispmap::ZOOM_FLAG, 2);
   EXPECT_EQ(zones::ZOOM, 3);
-  EXPECT_EQ(screen::VALANS, 0);
+  EXPECT_EQ(screen::VALANS, screen::key::kNone);
   EXPECT_EQ(blockingReads_, 0);  // the key waited for was there
   EXPECT_LT(dispmap::PON, dispmap::kCycles);
 }
@@ -191,7 +192,7 @@ TEST_F(LocateTest, AnyOtherKeyEndsTheDisplay) {
   const std::int64_t took = Show(2);
   EXPECT_LT(took, 6000);  // the cycle under way is finished first
   EXPECT_EQ(zones::ZONE, 0);
-  EXPECT_EQ(screen::VALANS, 0);
+  EXPECT_EQ(screen::VALANS, screen::key::kNone);
 }
 
 TEST_F(LocateTest, EditorViewerAsksTheOptionsFloorAndZone) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "screen/keys.h"
 #include "storedc_fixture.h"
 
 namespace {
@@ -180,7 +181,7 @@ TEST_F(SearchWalkTest, BrowsingStaysOnTheEndsAndTheMapLeadsToTheNextHit) {
   storedc::STOREDIR1();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK", "MILK", "BUTTERMILK",
                                                "BUTTERMILK"}));
-  EXPECT_EQ(screen::VALANS, 126);
+  EXPECT_EQ(screen::VALANS, screen::key::kStaffLeft);
   EXPECT_EQ(screen::EDITOR_FLAG, 1);
   EXPECT_FALSE(isam::IsamIsInitialized());
   ASSERT_FALSE(mapCalls.empty());
@@ -205,7 +206,7 @@ TEST_F(SearchWalkTest, ShortWordsAreAskedAgainAndEscapeStartsANewSearch) {
   Keys("~KKKVVV\r");
   storedc::STOREDIR1();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"TEA", "EGGS"}));
-  EXPECT_EQ(screen::VALANS, 126);
+  EXPECT_EQ(screen::VALANS, screen::key::kStaffLeft);
 }
 
 TEST_F(SearchWalkTest, SearchGoesOnWhenTheDisplayEndedTheStore) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "screen/keys.h"
 #include "tests/screen/quesans2_fixture.h"
 
 using quesans2::QUESTION_ANSWER2;
@@ -26,7 +27,7 @@ TEST_F(AnswerTest, PlainQuestionTakesTheDefaultsAndFiftyFiveCharacters) {
   double number = -1;
   kiosk::Str255 answer = AskPlain(start, 'a', &number);
   EXPECT_EQ(answer, start + "wx");
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
   EXPECT_EQ(number, 0);
 
   using namespace quesans2;
@@ -104,7 +105,7 @@ TEST_F(AnswerTest, NumberBelowTheLowestValueIsAskedAgainAfterTheMessage) {
   EXPECT_GE(kiosk::clock::NowMs() - before, 5000);
   EXPECT_EQ(answer, "7");
   EXPECT_EQ(number, 7);
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
   EXPECT_TRUE(ScriptUsedUp());
 }
 
@@ -131,14 +132,14 @@ TEST_F(AnswerTest, EnterOnAnEmptyAnswerEndsWithoutChecks) {
   const std::int64_t before = kiosk::clock::NowMs();
   EXPECT_EQ(AskDescriptor(Descriptor(0, "999", 3), ""), "");
   EXPECT_LT(kiosk::clock::NowMs() - before, 5000);
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
 }
 
 TEST_F(AnswerTest, StaffCodeInLowerCaseLeavesWithPause) {
   Type("~kkkvvv\r");
   double number = -1;
   kiosk::Str255 answer = AskPlain("", 'A', &number);
-  EXPECT_EQ(screen::VALANS, 140);
+  EXPECT_EQ(screen::VALANS, screen::key::kPause);
   EXPECT_EQ(screen::EDITOR_FLAG, 1);
   EXPECT_EQ(number, 0);
   EXPECT_EQ(answer, "~kkkvvv");
@@ -149,7 +150,7 @@ TEST_F(AnswerTest, StaffCodeInLowerCaseLeavesWithPause) {
   Type("x\r");
   AskPlain("");
   EXPECT_EQ(screen::EDITOR_FLAG, 0);
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
 }
 
 TEST_F(AnswerTest, AnswerStartingWithTildeIsNotShown) {
@@ -172,7 +173,7 @@ TEST_F(AnswerTest, FunctionKeyIsPartOfATextAnswer) {
   kiosk::Str255 answer = AskPlain("");
   ASSERT_EQ(answer.size(), 2u);
   EXPECT_EQ(static_cast<unsigned char>(answer[1]), 187);
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
 }
 
 TEST_F(AnswerTest, CursorKeysEditInTheMiddle) {
@@ -220,7 +221,7 @@ TEST_F(AnswerTest, PauseEndsTheInputLikeEnter) {
   Type("abc");
   Code(12);
   EXPECT_EQ(AskPlain(""), "abc");
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
 }
 
 TEST_F(AnswerTest, EscapeEmptiesTheAnswerOnlyWhereNoKindFilterApplies) {
@@ -237,14 +238,14 @@ TEST_F(AnswerTest, AltMOpensTheLanguageMenuOnlyInAnswersOfNeitherKind) {
   Code(50);
   Type("\r");
   EXPECT_EQ(AskPlain("ab", 'A'), "ab");
-  EXPECT_EQ(screen::VALANS, 13);
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
   EXPECT_EQ(quesans2::LANG_FLAG, 0);
 
   // Menu 49 "Change", then French from menu 47.
   Code(50);
   Type("BB");
   EXPECT_EQ(AskPlain("ab", 'X'), "ab");
-  EXPECT_EQ(screen::VALANS, 0);
+  EXPECT_EQ(screen::VALANS, screen::key::kNone);
   EXPECT_EQ(quesans2::LANG_FLAG, 178);
   EXPECT_EQ(screen::LANGUAGE2, 2);
   EXPECT_EQ(cfgfiles::LANG, 2);

@@ -1,3 +1,4 @@
+#include "screen/keys.h"
 #include "tests/shell/shell_fixture.h"
 
 using namespace langs;
@@ -171,19 +172,19 @@ TEST_F(MenuTest, MenuAcceptsItsKeysInEitherCase) {
 
 TEST_F(MenuTest, LeavingKeysEndAnyMenu) {
   Code(kF5);
-  EXPECT_EQ(static_cast<unsigned char>(Menu(57, "SC")), 191);
-  EXPECT_EQ(screen::VALANS, 191);
+  EXPECT_EQ(static_cast<unsigned char>(Menu(57, "SC")), screen::key::kF1 + 4);
+  EXPECT_EQ(screen::VALANS, screen::key::kF1 + 4);
   Code(kPause);
   Menu(57, "SC");
-  EXPECT_EQ(screen::VALANS, 140);
+  EXPECT_EQ(screen::VALANS, screen::key::kPause);
   Code(kAltM);
   Menu(57, "SC");
-  EXPECT_EQ(screen::VALANS, 178);
+  EXPECT_EQ(screen::VALANS, screen::key::kAltM);
   // Empty key letters: only a leaving key ends it.
   Keys("ab");
   Keys("\x1b");
   Menu(57, "");
-  EXPECT_EQ(screen::VALANS, 27);
+  EXPECT_EQ(screen::VALANS, screen::key::kEscape);
 }
 
 TEST_F(MenuTest, YesNoMenuShowsTheCallersQuestion) {

@@ -39,7 +39,8 @@ TEST_F(FormTest, EightAsterisksEndTheForm) {
   Write("lang/testE.txt", {"F0|H1|C3|Q1|A1", Label(kYellow, 100, 100, "WWW"),
                            Label(kRed, 300, 100, "WWW"), "********", Label(kCyan, 500, 100, "WWW"),
                            Label(kEmerald, 100, 300, "WWW"), "250|1|2|3|0|0|30|0|0|x|1|9|0|9|0|0|A|Q"});
-  screen::VALANS = 77;
+  constexpr std::int32_t kUntouched = 77;  // a form without answers leaves VALANS alone
+  screen::VALANS = kUntouched;
   GET_DATA("test");
   EXPECT_GT(At(100, 100, kYellow), 50);
   EXPECT_GT(At(300, 100, kRed), 50);
@@ -47,7 +48,7 @@ TEST_F(FormTest, EightAsterisksEndTheForm) {
   EXPECT_EQ(At(100, 300, kEmerald), 0);
   EXPECT_TRUE(SCREEN2[0].empty());
   EXPECT_TRUE(SCREEN3[0].empty());
-  EXPECT_EQ(screen::VALANS, 77);
+  EXPECT_EQ(screen::VALANS, kUntouched);
 }
 
 TEST_F(FormTest, AnswerDefinitionsAreStoredNotDrawn) {
@@ -59,7 +60,7 @@ TEST_F(FormTest, AnswerDefinitionsAreStoredNotDrawn) {
   EXPECT_EQ(SCREEN2[0], Label(kEmerald, 100, 300, "WWW"));
   EXPECT_EQ(SCREEN3[1], def);
   EXPECT_EQ(Count(0, 0, screen::MAXX, screen::MAXY, kRed), 0);
-  EXPECT_EQ(screen::VALANS, 1);
+  EXPECT_EQ(screen::VALANS, 1);  // the form's answer count less one, not a key
   EXPECT_TRUE(screen::PASS1[34].empty());  // cleared for the answers
   EXPECT_EQ(screen::PASS1[35], "old");
 }
