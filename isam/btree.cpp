@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "isam/errors.h"
 #include "isam/status.h"
 
 namespace isam {
@@ -44,7 +45,7 @@ bool IsamFindKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef,
   bool found = false;
   while (page != 0 && !found) {
     if (d.PathInd >= format::kMaxHeight) {
-      IsamSetError(10010);  // deeper than any sound tree: a loop of pages
+      IsamSetError(err::kIndexDamaged);  // deeper than any sound tree: a loop of pages
       d.PathInd = 0;
       return false;
     }
@@ -81,7 +82,7 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
   IsamDatIndDescr& d = ifb->DID[key];
   if (!d.SequentialOK) {
     if (!d.SearchForSequentialEnabled) {
-      IsamSetError(10255);
+      IsamSetError(err::kNoPosition);
       return;
     }
     // Rebuild the position from the caller's last entry.
@@ -99,7 +100,7 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
     if (p == nullptr) return;
     int i = d.Path[d.PathInd].ItemArrInd;
     if (i > p->ItemsOnPage) {
-      IsamSetError(10010);
+      IsamSetError(err::kIndexDamaged);
       d.PathInd = 0;
       return;
     }
@@ -107,7 +108,7 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
   }
   while (page != 0) {
     if (d.PathInd >= format::kMaxHeight) {
-      IsamSetError(10010);
+      IsamSetError(err::kIndexDamaged);
       d.PathInd = 0;
       return;
     }
@@ -138,7 +139,7 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
     }
   }
   IsamOK = d.PathInd != 0;
-  if (!IsamOK) IsamError = 10250;
+  if (!IsamOK) IsamError = err::kIndexEnd;
   d.SequentialOK = true;
 }
 
@@ -170,7 +171,7 @@ void BTFindKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatR
     if (!found) {
       IsamOK = false;
       UserDatRef = 0;
-      if (IsamError == 0 || (IsamError >= 10200 && IsamError <= 10299)) IsamError = 10200;
+      if (IsamError == 0 || (IsamError >= err::kKeyNotFound && IsamError <= err::kKeyErrorsLast)) IsamError = err::kKeyNotFound;
     } else {
       IsamOK = true;
       IsamError = 0;
@@ -189,7 +190,7 @@ bool BTKeyExists(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDat
     std::int32_t page = d.RootRef;
     for (int depth = 0; page != 0 && !found; ++depth) {
       if (depth >= format::kMaxHeight) {
-        IsamSetError(10010);
+        IsamSetError(err::kIndexDamaged);
         break;
       }
       IsamPage* p = IsamGetPage(IFBPtr, page, Key);
@@ -224,10 +225,10 @@ void BTAddKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef
   IsamEntryCode(IFBPtr, kChangeOptions, Key);
   if (IsamOK) {
     if (UserKey.size() > IFBPtr->DID[Key].KeyLen) {
-      IsamSetError(10125);
+      IsamSetError(err::kKeyTooLong);
     } else {
       IsamAddKey(IFBPtr, Key, UserDatRef, UserKey);
-      if (!IsamOK && IsamError == 0) IsamError = 10230;
+      if (!IsamOK && IsamError == 0) IsamError = err::kDuplicateKey;
     }
   }
   IsamExitCode(IFBPtr);
@@ -238,7 +239,7 @@ void BTDeleteKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDat
   IsamEntryCode(IFBPtr, kChangeOptions, Key);
   if (IsamOK) {
     IsamDeleteKey(IFBPtr, Key, UserDatRef, UserKey);
-    if (!IsamOK && IsamError == 0) IsamError = 10220;
+    if (!IsamOK && IsamError == 0) IsamError = err::kDeleteKeyNotFound;
   }
   IsamExitCode(IFBPtr);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "isam/btree.h"
+#include "isam/errors.h"
 #include "isam/status.h"
 
 namespace isam {
@@ -38,7 +39,7 @@ Ctx MakeCtx(IsamFileBlock* ifb, int key, std::int32_t ref, const IsamKeyStr& use
 IsamPage* Get(Ctx& c, std::int32_t page) { return IsamGetPage(c.ifb, page, c.key); }
 
 bool Damaged() {
-  IsamSetError(10010);
+  IsamSetError(err::kIndexDamaged);
   return false;
 }
 

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "isam/errors.h"
 #include "isam/pagebuf.h"
 #include "isam/status.h"
 
@@ -41,7 +42,7 @@ unsigned char page_bytes[(MaxKeyLen + format::kItemOverhead) * format::kPageSize
                          format::kPageHeadLen];
 
 bool Fail() {
-  IsamSetError(10180);
+  IsamSetError(err::kDialogDamaged);
   return false;
 }
 
@@ -126,20 +127,20 @@ DialogFileState CheckDiaFile(IsamFileBlock* ifb, bool readOnly) {
     std::int64_t stationLen = (ifb->NrOfKeys + 1) / 8 + 1;
     if (format::GetU16(b) == kStationTag && size - 3 == stationLen) state = DialogFileState::Correct;
   }
-  if (readOnly && size > 1) IsamSetError(10440);
+  if (readOnly && size > 1) IsamSetError(err::kDialogNeeded);
   return state;
 }
 
 void IsamRepairFileBlock(IsamFileBlock* ifb) {
   if (ifb->ReadOnlyFB) {
-    IsamSetError(10430);
+    IsamSetError(err::kDialogOnReadOnly);
     return;
   }
   IsamDestroyPages(ifb);
   const unsigned char first = 0;
   IsamPutBlock(ifb->DiaF, 0, 1, &first);
   if (!IsamOK) {
-    IsamSetError(10180);
+    IsamSetError(err::kDialogDamaged);
     return;
   }
   std::int64_t pos = 1;
@@ -148,8 +149,8 @@ void IsamRepairFileBlock(IsamFileBlock* ifb) {
     unsigned char tb[2];
     IsamGetBlock(ifb->DiaF, pos, 2, tb);
     if (!IsamOK) {
-      if (IsamError != 10070) {
-        IsamSetError(10180);
+      if (IsamError != err::kShortRead) {
+        IsamSetError(err::kDialogDamaged);
         return;
       }
       IsamClearOK();  // the end of the log
@@ -169,7 +170,7 @@ void IsamRepairFileBlock(IsamFileBlock* ifb) {
       ok = Fail();
     }
     if (!ok) {
-      IsamSetError(10180);
+      IsamSetError(err::kDialogDamaged);
       return;
     }
   }
@@ -178,12 +179,12 @@ void IsamRepairFileBlock(IsamFileBlock* ifb) {
     if (IsamOK) IsamFlush(ifb->DatF);
     if (IsamOK && ifb->NrOfKeys > 0) IsamFlush(ifb->IndF);
     if (!IsamOK) {
-      IsamSetError(10180);
+      IsamSetError(err::kDialogDamaged);
       return;
     }
   }
   IsamPutBlock(ifb->DiaF, 1, 0, nullptr);  // back to its first byte
-  if (!IsamOK) IsamSetError(10180);
+  if (!IsamOK) IsamSetError(err::kDialogDamaged);
 }
 
 }  // namespace isam

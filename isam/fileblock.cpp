@@ -4,6 +4,7 @@
 #include <new>
 
 #include "isam/dialog.h"
+#include "isam/errors.h"
 #include "isam/pagebuf.h"
 #include "isam/status.h"
 #include "isam/store.h"
@@ -121,12 +122,12 @@ void IsamSetDataBufferedFlag(IsamFileBlock* ifb) {
 std::int32_t BTInitIsam(NetSupportType, std::int32_t Pages) {
   if (IsamInitialized) {
     IsamOK = false;
-    IsamError = 10450;
+    IsamError = err::kStarted;
     return 0;
   }
   if (Pages < 6) {
     IsamOK = false;
-    IsamError = 10451;
+    IsamError = err::kTooFewPages;
     return 0;
   }
   IsamClearOK();
@@ -135,7 +136,7 @@ std::int32_t BTInitIsam(NetSupportType, std::int32_t Pages) {
   if (got < 6) {
     IsamReleasePageBuffer();
     IsamOK = false;
-    IsamError = 10000;
+    IsamError = err::kNoPageBuffer;
     return 0;
   }
   IsamInitialized = true;
@@ -145,7 +146,7 @@ std::int32_t BTInitIsam(NetSupportType, std::int32_t Pages) {
 void BTExitIsam() {
   if (!IsamInitialized) {
     IsamOK = false;
-    IsamError = 10455;
+    IsamError = err::kNotStarted;
     return;
   }
   BTCloseAllFileBlocks();
@@ -162,16 +163,16 @@ void BTCreateFileBlock(const IsamFileBlockName& FName, std::int32_t DatSLen,
   if (!IsamOK) return;
   // Every check runs; the last failing one's number stands.
   std::int32_t err = 0;
-  if (DatSLen < MinRecLen) err = 10020;
+  if (DatSLen < MinRecLen) err = err::kRecordTooShort;
   if (NumberOfKeys < 0 || NumberOfKeys > MaxNrOfKeys) {
-    err = 10050;
+    err = err::kTooManyKeys;
   } else {
     // Checked before anything is created, so a refused key leaves no files.
     for (int k = 1; k <= NumberOfKeys; ++k)
-      if (IID[k].KeyL < 1 || IID[k].KeyL > MaxKeyLen) err = 10055;
+      if (IID[k].KeyL < 1 || IID[k].KeyL > MaxKeyLen) err = err::kBadKeyLength;
   }
   IsamFileBlock* ifb = new (std::nothrow) IsamFileBlock;
-  if (ifb == nullptr) err = 10090;
+  if (ifb == nullptr) err = err::kNoDescriptor;
   if (err != 0) {
     delete ifb;
     IsamOK = false;
@@ -251,7 +252,7 @@ namespace {
 IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
   IsamFileBlock* ifb = new (std::nothrow) IsamFileBlock;
   if (ifb == nullptr) {
-    IsamSetError(10100);
+    IsamSetError(err::kNoOpenMemory);
     return nullptr;
   }
   IsamAssign(ifb->DatF, names.Dat.view());
@@ -276,8 +277,8 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
   format::DataHeader dh;
   format::DecodeDataHeader(hb, dh);
   std::uint8_t keys = static_cast<std::uint8_t>(dh.Keys & 0xFF);
-  if (dh.LenRec < MinRecLen) return fail(10020);
-  if (keys > MaxNrOfKeys) return fail(10050);
+  if (dh.LenRec < MinRecLen) return fail(err::kRecordTooShort);
+  if (keys > MaxNrOfKeys) return fail(err::kTooManyKeys);
   IsamDatIndDescr& d0 = ifb->DID[0];
   d0.FirstFree = dh.FirstFree;
   d0.NumberFree = dh.NumberFree;
@@ -287,7 +288,7 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
 
   if (keys > 0) {
     IsamReset(ifb->IndF, false, readOnly);
-    if (!IsamOK) return fail(IsamError == 9901 ? 9901 : 10010);
+    if (!IsamOK) return fail(IsamError == err::kTooManyFiles ? err::kTooManyFiles : err::kIndexDamaged);
   }
   ifb->BlockLen = 0;
   ifb->MaxPages = 0;
@@ -301,10 +302,10 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
     format::DecodeKeyHeader(kb, kh);
     int pageSize = kh.PageSizeUsed == 0 ? format::kPageSize : kh.PageSizeUsed;
     // Splits and merges keep every entry only with an even page size.
-    if (pageSize > format::kPageSize || pageSize % 2 != 0) return fail(10122);
+    if (pageSize > format::kPageSize || pageSize % 2 != 0) return fail(err::kBadPageSize);
     int keyLen = format::DeriveKeyLen(kh.LenRec, pageSize);
-    if (keyLen == 0) return fail(10120);
-    if (keyLen < 0) return fail(10121);
+    if (keyLen == 0) return fail(err::kBadPageLength);
+    if (keyLen < 0) return fail(err::kBadHeaderKeyLength);
     d.FirstFree = kh.FirstFree;
     d.NumberFree = kh.NumberFree;
     d.NumRec = kh.NumRec;
@@ -322,7 +323,7 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
     d.SequentialOK = false;
     d.SearchForSequentialEnabled = true;
   }
-  if (dh.ADK != 0) return fail(10010);
+  if (dh.ADK != 0) return fail(err::kIndexDamaged);
 
   ifb->DataBuffered = false;
   ifb->CharConv = BTNoCharConvert;
@@ -353,7 +354,7 @@ void BTOpenFileBlock(IsamFileBlockPtr& IFBPtr, const IsamFileBlockName& FName, b
   IsamReset(dia, false, ReadOnly);
   bool diaExisted = IsamOK;
   if (!IsamOK) {
-    if (IsamError != 9903) {
+    if (IsamError != err::kFileNotFound) {
       IsamExitCode(NoFileBlock());
       return;
     }
@@ -399,7 +400,7 @@ namespace {
 void CloseOne(IsamFileBlockPtr& IFBPtr) {
   IsamFileBlock* ifb = IFBPtr;
   if (!IsamIsOpenFileBlock(ifb)) {
-    IsamSetError(10080);
+    IsamSetError(err::kNotOpen);
     return;
   }
   if (!ifb->ReadOnlyFB && !ifb->SaveFB) {
@@ -424,7 +425,7 @@ void CloseOne(IsamFileBlockPtr& IFBPtr) {
   IFBPtr = nullptr;
   if (closeFailed) {
     IsamOK = false;
-    IsamError = 10160;
+    IsamError = err::kCloseFailed;
   }
 }
 }  // namespace

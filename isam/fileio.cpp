@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/hostpath.h"
+#include "isam/errors.h"
 #include "isam/status.h"
 
 namespace isam {
@@ -51,33 +52,33 @@ std::int32_t NotFoundError(const std::string& path) {
   std::string::size_type slash = path.find_last_of('/');
   std::string dir = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
   struct stat st;
-  if (::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return 9903;
-  return 9900;
+  if (::stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return err::kFileNotFound;
+  return err::kPathNotFound;
 }
 
 std::int32_t OpenError(int e, const std::string& path) {
   switch (e) {
     case ENOENT: return NotFoundError(path);
-    case ENOTDIR: return 9900;
+    case ENOTDIR: return err::kPathNotFound;
     case EMFILE:
-    case ENFILE: return 9901;
-    default: return 10140;
+    case ENFILE: return err::kTooManyFiles;
+    default: return err::kIoError;
   }
 }
 std::int32_t CreateError(int e) {
   switch (e) {
     case ENOENT:
-    case ENOTDIR: return 9900;
+    case ENOTDIR: return err::kPathNotFound;
     case EMFILE:
-    case ENFILE: return 9901;
-    default: return 10140;
+    case ENFILE: return err::kTooManyFiles;
+    default: return err::kIoError;
   }
 }
-std::int32_t HandleError(int e) { return e == EBADF ? 9904 : 10140; }
+std::int32_t HandleError(int e) { return e == EBADF ? err::kBadHandle : err::kIoError; }
 
 bool CheckHandle(IsamFile& f, std::uint16_t func) {
   if (f.Handle >= 0) return true;
-  IsamSetError(9904, EBADF, func);
+  IsamSetError(err::kBadHandle, EBADF, func);
   return false;
 }
 
@@ -86,7 +87,7 @@ bool LockOrClose(int fd) {
   if (env->Lock(fd) == 0) return true;
   int e = errno;
   env->Close(fd);
-  IsamSetError(10140, e, kFuncOpen);
+  IsamSetError(err::kIoError, e, kFuncOpen);
   return false;
 }
 }  // namespace
@@ -145,7 +146,7 @@ void IsamRewrite(IsamFile& f) {
   if (env->Truncate(fd, 0) != 0) {
     int e = errno;
     env->Close(fd);
-    IsamSetError(10140, e, kFuncWrite);
+    IsamSetError(err::kIoError, e, kFuncWrite);
     return;
   }
   f.Handle = fd;
@@ -174,13 +175,13 @@ void IsamDelete(IsamFile& f) {
     int e = errno;
     env->Close(fd);
     if (held) {
-      IsamSetError(10140, e, kFuncDelete);
+      IsamSetError(err::kIoError, e, kFuncDelete);
       return;
     }
   }
   if (env->Unlink(path) != 0) {
     int e = errno;
-    std::int32_t err = e == ENOENT ? NotFoundError(path) : e == ENOTDIR ? 9900 : 10140;
+    std::int32_t err = e == ENOENT ? NotFoundError(path) : e == ENOTDIR ? err::kPathNotFound : err::kIoError;
     IsamSetError(err, e, kFuncDelete);
   }
 }
@@ -188,7 +189,7 @@ void IsamDelete(IsamFile& f) {
 void IsamGetBlock(IsamFile& f, std::int64_t ref, std::int64_t len, void* dest) {
   if (!CheckHandle(f, kFuncRead)) return;
   if (ref < 0 || len < 0) {
-    IsamSetError(10140, EINVAL, kFuncSeek);
+    IsamSetError(err::kIoError, EINVAL, kFuncSeek);
     return;
   }
   ssize_t n = env->PRead(f.Handle, dest, static_cast<std::size_t>(len), ref);
@@ -196,14 +197,14 @@ void IsamGetBlock(IsamFile& f, std::int64_t ref, std::int64_t len, void* dest) {
     int e = errno;
     IsamSetError(HandleError(e), e, kFuncRead);
   } else if (n != len) {
-    IsamSetError(10070, 0, kFuncRead);
+    IsamSetError(err::kShortRead, 0, kFuncRead);
   }
 }
 
 void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* source) {
   if (!CheckHandle(f, kFuncWrite)) return;
   if (ref < 0 || len < 0) {
-    IsamSetError(10140, EINVAL, kFuncSeek);
+    IsamSetError(err::kIoError, EINVAL, kFuncSeek);
     return;
   }
   if (len == 0) {
@@ -218,7 +219,7 @@ void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* s
     int e = errno;
     IsamSetError(HandleError(e), e, kFuncWrite);
   } else if (n != len) {
-    IsamSetError(10075, 0, kFuncWrite);
+    IsamSetError(err::kShortWrite, 0, kFuncWrite);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "common/clock.h"
 #include "common/text.h"
 #include "isam/dberrors.h"
+#include "isam/errors.h"
 
 namespace glue {
 
@@ -95,9 +96,9 @@ bool OPENEDFILES(Catalogue& c) {
     }
     c.fb = nullptr;
     const std::int32_t error = IsamError;
-    if (error == 10010) {
+    if (error == err::kIndexDamaged) {
       if (!YESNO(c, "Index file defective. Rebuild it?")) return false;
-    } else if (error == 9903) {
+    } else if (error == err::kFileNotFound) {
       if (!IsamExists(IsamForceExtension(c.name, SavExtension).view())) {
         CREATEFILE(c);
         return false;

@@ -15,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "isam/errors.h"
 #include "isam/fileio.h"
 #include "isam/status.h"
 
@@ -160,7 +161,7 @@ void PutPage(Entry& e) {
 Entry* TakeEntry() {
   Entry* e = LeastRecent();
   if (e == nullptr) {
-    IsamSetError(10000);
+    IsamSetError(err::kNoPageBuffer);
     return nullptr;
   }
   if (e->Owner != nullptr && e->Updated) {
@@ -245,7 +246,7 @@ void IsamSetPageBufferLimitForTest(std::int32_t limit) { alloc_limit = limit; }
 IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
   const IsamDatIndDescr& d = ifb->DID[key];
   if (pageRef < 1 || pageRef > d.NumRec || pageRef > ifb->MaxPages) {
-    IsamSetError(10010);  // a link that names no page of this key
+    IsamSetError(err::kIndexDamaged);  // a link that names no page of this key
     return nullptr;
   }
   if (Entry* held = Find(ifb, key, pageRef)) {
@@ -257,7 +258,7 @@ IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
   IsamGetBlock(ifb->IndF, PagePos(ifb, key, pageRef), d.LenRec, slot_buffer);
   if (!IsamOK) return nullptr;
   if (!IsamUnpackPage(slot_buffer, d.LenRec, d.KeyLen, d.UsedPageSize, e->Page)) {
-    IsamSetError(10010);
+    IsamSetError(err::kIndexDamaged);
     return nullptr;
   }
   Hold(*e, ifb, pageRef, key);

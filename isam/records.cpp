@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "isam/errors.h"
 #include "isam/status.h"
 #include "isam/store.h"
 
@@ -30,7 +31,7 @@ void IsamNewRec(IsamFileBlock* ifb, std::int32_t& refNr, int part) {
   d.InfoRecChanged = true;
   if (d.FirstFree == -1) {
     if (d.NumRec < 0 || d.NumRec == std::numeric_limits<std::int32_t>::max()) {
-      IsamSetError(10170);  // the counter itself is impossible
+      IsamSetError(err::kFreeChainDamaged);  // the counter itself is impossible
       return;
     }
     d.FirstFreeChanged = false;
@@ -47,7 +48,7 @@ void IsamNewRec(IsamFileBlock* ifb, std::int32_t& refNr, int part) {
     return;
   }
   if (d.FirstFree < 1 || d.FirstFree > d.NumRec) {
-    IsamSetError(10170);
+    IsamSetError(err::kFreeChainDamaged);
     return;
   }
   std::int32_t ref = d.FirstFree;
@@ -56,7 +57,7 @@ void IsamNewRec(IsamFileBlock* ifb, std::int32_t& refNr, int part) {
   if (!IsamOK) return;
   std::int32_t next = format::GetI32(link);
   if (next != -1 && (next < 1 || next > d.NumRec)) {
-    IsamSetError(10170);
+    IsamSetError(err::kFreeChainDamaged);
     return;
   }
   refNr = ref;
@@ -136,7 +137,7 @@ void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, bool IsoL
   if (IsamOK) {
     std::int32_t len = IFBPtr->DID[0].LenRec;
     if (RefNr < 0) {
-      IsamSetError(10070);  // no such slot: reads as past the end
+      IsamSetError(err::kShortRead);  // no such slot: reads as past the end
     } else {
       IsamGetBlock(IFBPtr->DatF, std::int64_t(RefNr) * len, len, Dest);
       if (IsamOK) IFBPtr->CharConv(Dest, len, true, IFBPtr->CCHookPtr);
@@ -149,7 +150,7 @@ void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, b
   IsamEntryCode(IFBPtr, IsoLock ? kOptWrite : kOptLock | kOptWrite);
   if (IsamOK) {
     // Slot 0 is the header; a negative number would land before it.
-    if (RefNr <= 0) IsamSetError(10130);
+    if (RefNr <= 0) IsamSetError(err::kBadRecordNr);
     else WriteRecord(IFBPtr, RefNr, Source);
   }
   IsamExitCode(IFBPtr);
@@ -159,7 +160,7 @@ void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr) {
   IsamEntryCode(IFBPtr, kOptLock | kOptWrite);
   if (IsamOK) {
     if (RefNr < 1 || RefNr > IFBPtr->DID[0].NumRec) {
-      IsamSetError(10135);
+      IsamSetError(err::kRecordNrPastEnd);
     } else {
       IsamSetDataBufferedFlag(IFBPtr);
       if (IsamOK) IsamDeleteRecOrPage(IFBPtr, RefNr, 0);
@@ -174,7 +175,7 @@ bool FitsBuffer(IsamFileBlockPtr IFBPtr, std::size_t len) {
   if (IsamIsOpenFileBlock(IFBPtr) && IFBPtr->ValidSign == kValidSign &&
       static_cast<std::size_t>(IFBPtr->DID[0].LenRec) > len) {
     IsamClearOK();
-    IsamSetError(10140, EINVAL, kFuncRead);
+    IsamSetError(err::kIoError, EINVAL, kFuncRead);
     return false;
   }
   return true;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "isam/errors.h"
 #include "isam/store.h"
 
 namespace isam {
@@ -24,14 +25,14 @@ void IsamClearOK() {
 std::int32_t BTIsamErrorClass() {
   std::int32_t e = IsamError;
   if (e == 0) return 0;
-  if (e == 9903 || (e >= 10200 && e <= 10299) || e == 10410) return 1;
+  if (e == err::kFileNotFound || (e >= err::kKeyNotFound && e <= err::kKeyErrorsLast) || e == err::kNoSaveCopy) return 1;
   switch (e) {
-    case 9900: case 10065: case 10110: case 10306: case 10330: case 10332:
-    case 10335: case 10355: case 10360: case 10390: case 10397: case 10399:
+    case err::kPathNotFound: case err::kReadOnly: case err::kInUse: case err::kFileLocked: case err::kInUseElsewhere: case err::kTooManyLocks:
+    case err::kLockFailed: case err::kReadOnlyIo: case err::kNetLockBusy: case err::kNetLockRefused: case err::kReadOnlyIoError: case err::kReadOnlyIoOther:
       return 2;
     default: break;
   }
-  if (e >= 10001 && e <= 10009) return 3;
+  if (e >= err::kRepairedFirst && e <= err::kRepairedLast) return 3;
   return 4;
 }
 
@@ -44,12 +45,12 @@ void IsamEntryCode(IsamFileBlockPtr ifb, std::uint16_t options, std::int32_t key
   IsamClearOK();
   if (!IsamInitialized) {
     IsamOK = false;
-    IsamError = 10455;
+    IsamError = err::kNotStarted;
     return;
   }
   if (ifb == nullptr) {
     IsamOK = false;
-    IsamError = 10445;
+    IsamError = err::kBadFileBlock;
     return;
   }
   if (ifb == NoFileBlock()) return;
@@ -57,25 +58,25 @@ void IsamEntryCode(IsamFileBlockPtr ifb, std::uint16_t options, std::int32_t key
   // are looked at (a closed one has been freed).
   if (!IsamIsOpenFileBlock(ifb) || ifb->ValidSign != kValidSign) {
     IsamOK = false;
-    IsamError = 10445;
+    IsamError = err::kBadFileBlock;
     return;
   }
   if ((options & kOptWrite) && ifb->ReadOnlyFB) {
     IsamOK = false;
-    IsamError = 10065;
+    IsamError = err::kReadOnly;
     return;
   }
   if ((options & kOptKeyRoutine) && (key < 1 || key > ifb->NrOfKeys)) {
     IsamOK = false;
-    IsamError = 10164;
+    IsamError = err::kBadKeyNr;
   }
 }
 
 void IsamExitCode(IsamFileBlockPtr ifb) {
-  if (!IsamInitialized || IsamError == 10445) return;
+  if (!IsamInitialized || IsamError == err::kBadFileBlock) return;
   if (ifb != nullptr && ifb != NoFileBlock() && IsamIsOpenFileBlock(ifb) && ifb->ReadOnlyFB &&
-      IsamError == 10140)
-    IsamError = 10397;
+      IsamError == err::kIoError)
+    IsamError = err::kReadOnlyIoError;
 }
 
 void BTLockAllOpenFileBlocks() {

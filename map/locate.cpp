@@ -7,6 +7,7 @@
 #include "editors/prodfile.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
+#include "isam/errors.h"
 #include "isam/glue.h"
 #include "map/mapfile.h"
 #include "map/render.h"
@@ -206,7 +207,7 @@ bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t pre
     TEST_FLAG = preset;
     LOADSH();
   } else if (firstError == 0) {
-    firstError = isam::IsamError != 0 ? isam::IsamError : 9903;
+    firstError = isam::IsamError != 0 ? isam::IsamError : isam::err::kFileNotFound;
   }
   editmap::CLOSEITM();
   editmap::RELEASEM();
@@ -218,7 +219,7 @@ bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t pre
       note();
     }
     reopened = products.fb != nullptr;
-    if (!reopened && firstError == 0) firstError = isam::IsamError != 0 ? isam::IsamError : 9903;
+    if (!reopened && firstError == 0) firstError = isam::IsamError != 0 ? isam::IsamError : isam::err::kFileNotFound;
   }
   if (firstError != 0) {
     // Keep the failure visible to the caller, whatever succeeded after it.

@@ -23,6 +23,7 @@
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "isam/check.h"
+#include "isam/errors.h"
 #include "isam/isam.h"
 
 namespace fs = std::filesystem;
@@ -91,7 +92,7 @@ void Create() {
       if (!IsamOK) break;
       live.emplace_back(k, ref);
     }
-    must(IsamError == 10250);
+    must(IsamError == isam::err::kIndexEnd);
     const int changes = 1 + static_cast<int>(rng() % 40);
     for (int c = 0; c < changes; ++c) {
       const bool add = live.size() < 50 || (live.size() < 400 && rng() % 2 == 0);
@@ -174,7 +175,7 @@ void ExpectKeysMatchRecords(IsamFileBlockPtr fb, const Summary& want) {
     ASSERT_EQ(text, k.str()) << "record " << ref;
     ASSERT_TRUE(BTKeyExists(fb, 2, ref, Key2Of(k))) << k.str();
   }
-  EXPECT_EQ(IsamError, 10250);
+  EXPECT_EQ(IsamError, isam::err::kIndexEnd);
   EXPECT_EQ(entries, BTUsedRecs(fb));
   EXPECT_EQ(BTUsedKeys(fb, 1), entries);
   EXPECT_EQ(BTUsedKeys(fb, 2), entries);
@@ -214,7 +215,7 @@ TEST_F(CrashTest, KilledWriterLeavesASoundOrRefusedFileblock) {
       CheckReport rep = IsamCheckFileBlock(kName);
       ASSERT_TRUE(rep.Ok()) << "round " << round << ": " << rep.Problems.front();
     } else {
-      ASSERT_EQ(IsamError, 10010) << "round " << round;
+      ASSERT_EQ(IsamError, isam::err::kIndexDamaged) << "round " << round;
       ++refused;
       Create();  // what the catalogue glue's rebuild would start from
       ASSERT_TRUE(IsamOK) << IsamError;

@@ -1,4 +1,5 @@
 // Dialog files found at open: checked, replayed, deleted.
+#include "isam/errors.h"
 #include "isam_fixture.h"
 
 using namespace isam;
@@ -162,7 +163,7 @@ TEST_F(DialogTest, DamagedLogsFailTheOpenAndStay) {
   for (const Buf& d : cases) {
     WriteDia(d);
     BTOpenFileBlock(fb, "data\\t");
-    EXPECT_EQ(IsamError, 10180);
+    EXPECT_EQ(IsamError, isam::err::kDialogDamaged);
     EXPECT_EQ(fb, nullptr);
     EXPECT_TRUE(FileExists("data/t.DIA"));
   }
@@ -173,7 +174,7 @@ TEST_F(DialogTest, DamagedLogsFailTheOpenAndStay) {
   Put(d, HeaderEntry(0, h, -2));
   WriteDia(d);
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10180);
+  EXPECT_EQ(IsamError, isam::err::kDialogDamaged);
 }
 
 TEST_F(DialogTest, ReadOnlyOpenRefusesALog) {
@@ -181,7 +182,7 @@ TEST_F(DialogTest, ReadOnlyOpenRefusesALog) {
   BTCloseFileBlock(fb);
   WriteDia({0, 0xE8, 0x03});
   BTOpenFileBlock(fb, "data\\t", true);
-  EXPECT_EQ(IsamError, 10440);
+  EXPECT_EQ(IsamError, isam::err::kDialogNeeded);
   WriteDia({0});
   BTOpenFileBlock(fb, "data\\t", true);
   EXPECT_TRUE(IsamOK);

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "isam/errors.h"
 #include "isam/fileio.h"
 #include "isam_fixture.h"
 
@@ -64,7 +65,7 @@ TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
   env.failWriteAt = 1;  // the record write (the mark is already on disk)
   ref = 0;
   BTAddRec(fb, ref, r.data());
-  EXPECT_EQ(IsamError, 10075);
+  EXPECT_EQ(IsamError, isam::err::kShortWrite);
   EXPECT_EQ(ref, 0);
   EXPECT_EQ(BTUsedRecs(fb), 2);
   EXPECT_EQ(BTFileLen(fb), 3);
@@ -73,7 +74,7 @@ TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
   env.writeErrno = ENOSPC;
   env.failWriteAt = env.writes + 1;
   BTAddRec(fb, ref, r.data());
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(IsamDOSError, ENOSPC);
   EXPECT_EQ(IsamDOSFunc, kFuncWrite);
   EXPECT_EQ(BTFileLen(fb), 3);
@@ -95,7 +96,7 @@ TEST_F(FaultsTest, FirstHostErrorOfACallIsKept) {
   env.failLaterWrites = true;  // putting the chain link back fails too
   BTAddRec(fb, ref, r.data());
   EXPECT_EQ(env.writes, 2);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(IsamDOSError, ENOSPC);
   EXPECT_EQ(IsamDOSFunc, kFuncWrite);
   // The next call starts with a clear status.
@@ -117,7 +118,7 @@ TEST_F(FaultsTest, FailedCloseLeavesTheFileblockOpen) {
   env.writeErrno = EIO;
   env.failWriteAt = 1;  // the page written at close
   BTCloseFileBlock(fb);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(IsamDOSError, EIO);
   ASSERT_NE(fb, nullptr);
   std::int32_t found = 0;
@@ -141,7 +142,7 @@ TEST_F(FaultsTest, ShortPageReadAndOpenErrors) {
   env.failReadAt = 1;
   std::int32_t found = 0;
   BTFindKey(fb, 1, found, "k");
-  EXPECT_EQ(IsamError, 10070);
+  EXPECT_EQ(IsamError, isam::err::kShortRead);
   BTFindKey(fb, 1, found, "k");  // the page is read again, whole
   EXPECT_TRUE(IsamOK);
   BTCloseFileBlock(fb);
@@ -151,11 +152,11 @@ TEST_F(FaultsTest, ShortPageReadAndOpenErrors) {
   env.openErrno = EMFILE;
   env.failOpenAt = 2;  // the data file (the dialog file is tried first)
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 9901);
+  EXPECT_EQ(IsamError, isam::err::kTooManyFiles);
   env.openErrno = EACCES;
   env.failOpenAt = env.opens + 3;  // the index file
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10010);
+  EXPECT_EQ(IsamError, isam::err::kIndexDamaged);
   EXPECT_EQ(fb, nullptr);
   SetEnv(nullptr);
   BTOpenFileBlock(fb, "data\\t");  // nothing was left open by the failures
@@ -210,12 +211,12 @@ TEST_F(FaultsTest, OpenFileblockIsExclusive) {
 
   IsamFileBlockPtr second = nullptr;
   BTOpenFileBlock(second, "data\\t");
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(second, nullptr);
   IsamIndDescr iid;
   iid[1] = {5, false};
   BTCreateFileBlock("data\\t", 30, 1, iid);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   IsamDeleteFileBlock("data\\t");
   EXPECT_FALSE(IsamOK);
   EXPECT_EQ(Bytes("data/t.DAT"), datBefore);
@@ -225,7 +226,7 @@ TEST_F(FaultsTest, OpenFileblockIsExclusive) {
   if (pid == 0) {
     IsamFileBlockPtr other = nullptr;
     BTOpenFileBlock(other, "data\\t");
-    _exit(IsamError == 10140 ? 0 : 1);
+    _exit(IsamError == isam::err::kIoError ? 0 : 1);
   }
   int status = 0;
   waitpid(pid, &status, 0);
@@ -265,7 +266,7 @@ class DamagedTest : public StoreTest {
     if (!IsamOK) return;
     std::int32_t ref = 0;
     IsamKeyStr key;
-    for (int i = 0; i < 300 && IsamError != 10250; ++i) BTNextKey(fb, 1, ref, key);
+    for (int i = 0; i < 300 && IsamError != isam::err::kIndexEnd; ++i) BTNextKey(fb, 1, ref, key);
     BTFindKey(fb, 1, ref, "0050");
     BTKeyExists(fb, 1, 0, "0099");
     BTAddKey(fb, 1, 1, "0050x");
@@ -308,18 +309,18 @@ TEST_F(DamagedTest, HostileHeadersAreRefusedAtOpen) {
   IsamFileBlockPtr fb = nullptr;
   WriteBytes("data/t.DAT", 12, Le32(5));  // record length below 21
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10020);
+  EXPECT_EQ(IsamError, isam::err::kRecordTooShort);
   WriteBytes("data/t.DAT", 12, Le32(30));
   WriteBytes("data/t.DAT", 16, {9});  // nine keys
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10050);
+  EXPECT_EQ(IsamError, isam::err::kTooManyKeys);
   WriteBytes("data/t.DAT", 16, {1});
   std::filesystem::resize_file(Path("data/t.IX"), 10);
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10070);
+  EXPECT_EQ(IsamError, isam::err::kShortRead);
   std::filesystem::resize_file(Path("data/t.DAT"), 7);
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10070);
+  EXPECT_EQ(IsamError, isam::err::kShortRead);
   EXPECT_EQ(fb, nullptr);
 }
 

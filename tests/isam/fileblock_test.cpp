@@ -1,4 +1,5 @@
 // Fileblock files and headers, start and end of the store, status rules.
+#include "isam/errors.h"
 #include "isam_fixture.h"
 
 using namespace isam;
@@ -63,21 +64,21 @@ TEST_F(FileblockTest, CreationChecks) {
   BTInitIsam(NoNet, 62);
   IsamIndDescr iid = ProductKeys();
   BTCreateFileBlock("data\\a", 20, 1, iid);
-  EXPECT_EQ(IsamError, 10020);
+  EXPECT_EQ(IsamError, isam::err::kRecordTooShort);
   EXPECT_FALSE(FileExists("data/a.DAT"));
   BTCreateFileBlock("data\\a", 21, 1, iid);
   EXPECT_TRUE(IsamOK);
   BTCreateFileBlock("data\\b", 100, 6, iid);
-  EXPECT_EQ(IsamError, 10050);
+  EXPECT_EQ(IsamError, isam::err::kTooManyKeys);
   // The last failing check's number stands.
   BTCreateFileBlock("data\\b", 20, 6, iid);
-  EXPECT_EQ(IsamError, 10050);
+  EXPECT_EQ(IsamError, isam::err::kTooManyKeys);
   iid[2].KeyL = 181;
   BTCreateFileBlock("data\\b", 100, 2, iid);
-  EXPECT_EQ(IsamError, 10055);
+  EXPECT_EQ(IsamError, isam::err::kBadKeyLength);
   iid[2].KeyL = 0;
   BTCreateFileBlock("data\\b", 100, 2, iid);
-  EXPECT_EQ(IsamError, 10055);
+  EXPECT_EQ(IsamError, isam::err::kBadKeyLength);
   EXPECT_FALSE(FileExists("data/b.DAT"));
   EXPECT_FALSE(FileExists("data/b.IX"));
   iid[2].KeyL = 180;
@@ -106,15 +107,15 @@ TEST_F(FileblockTest, OpenFailures) {
   BTInitIsam(NoNet, 62);
   IsamFileBlockPtr fb = nullptr;
   BTOpenFileBlock(fb, "data\\missing");
-  EXPECT_EQ(IsamError, 9903);
+  EXPECT_EQ(IsamError, isam::err::kFileNotFound);
   BTOpenFileBlock(fb, "nofolder\\missing");
-  EXPECT_EQ(IsamError, 9900);
+  EXPECT_EQ(IsamError, isam::err::kPathNotFound);
   EXPECT_EQ(fb, nullptr);
 
   BTCreateFileBlock("data\\t", 30, 1, ProductKeys());
   std::filesystem::remove(Path("data/t.IX"));
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10010);
+  EXPECT_EQ(IsamError, isam::err::kIndexDamaged);
   EXPECT_EQ(fb, nullptr);
 }
 
@@ -130,7 +131,7 @@ TEST_F(FileblockTest, ChangedAndNotClosedIsRefused) {
   BTInitIsam(NoNet, 62);
   IsamFileBlockPtr again = nullptr;
   BTOpenFileBlock(again, "data\\t");
-  EXPECT_EQ(IsamError, 10010);
+  EXPECT_EQ(IsamError, isam::err::kIndexDamaged);
   EXPECT_EQ(again, nullptr);
 }
 
@@ -163,17 +164,17 @@ TEST_F(FileblockTest, IndexHeaderPageSizeRules) {
   BTCloseFileBlock(fb);
   WriteBytes("data/t.IX", 26, {63, 0});
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10122);
+  EXPECT_EQ(IsamError, isam::err::kBadPageSize);
   WriteBytes("data/t.IX", 26, {61, 0});  // odd sizes lose entries in splits
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10122);
+  EXPECT_EQ(IsamError, isam::err::kBadPageSize);
   WriteBytes("data/t.IX", 26, {62, 0});
   WriteBytes("data/t.IX", 12, Le32(1494 + 1));
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10120);
+  EXPECT_EQ(IsamError, isam::err::kBadPageLength);
   WriteBytes("data/t.IX", 12, Le32((181 + 9) * 62 + 6));
   BTOpenFileBlock(fb, "data\\t");
-  EXPECT_EQ(IsamError, 10121);
+  EXPECT_EQ(IsamError, isam::err::kBadHeaderKeyLength);
   EXPECT_EQ(fb, nullptr);
 }
 
@@ -206,50 +207,50 @@ TEST_F(FileblockTest, SeparateIndexNameAndDelete) {
   EXPECT_FALSE(FileExists("data/d.DAT"));
   EXPECT_FALSE(FileExists("data/i.IX"));
   IsamDeleteFileBlock("data\\d");
-  EXPECT_EQ(IsamError, 9903);  // only the data file's result counts
+  EXPECT_EQ(IsamError, isam::err::kFileNotFound);  // only the data file's result counts
 }
 
 TEST_F(FileblockTest, StartAndEndOfTheStore) {
   EXPECT_EQ(BTInitIsam(NoNet, 5), 0);
-  EXPECT_EQ(IsamError, 10451);
+  EXPECT_EQ(IsamError, isam::err::kTooFewPages);
   IsamSetPageBufferLimitForTest(4);
   EXPECT_EQ(BTInitIsam(NoNet, 62), 0);
-  EXPECT_EQ(IsamError, 10000);
+  EXPECT_EQ(IsamError, isam::err::kNoPageBuffer);
   EXPECT_FALSE(IsamIsInitialized());
   IsamSetPageBufferLimitForTest(0);
   EXPECT_EQ(BTInitIsam(NoNet, 62), 62);
   EXPECT_TRUE(IsamOK);
   BTInitIsam(NoNet, 62);
-  EXPECT_EQ(IsamError, 10450);
+  EXPECT_EQ(IsamError, isam::err::kStarted);
   BTExitIsam();
   EXPECT_TRUE(IsamOK);
   BTExitIsam();
-  EXPECT_EQ(IsamError, 10455);
+  EXPECT_EQ(IsamError, isam::err::kNotStarted);
   // Any call after the end fails with 10455 and the exit step keeps it.
   std::int32_t ref = 0;
   BTFindKey(nullptr, 1, ref, "x");
-  EXPECT_EQ(IsamError, 10455);
+  EXPECT_EQ(IsamError, isam::err::kNotStarted);
   BTCloseAllFileBlocks();
-  EXPECT_EQ(IsamError, 10455);
+  EXPECT_EQ(IsamError, isam::err::kNotStarted);
 }
 
 TEST_F(FileblockTest, EntryChecks) {
   IsamFileBlockPtr fb = CreateOpen(30, {{10, false}, {10, true}});
   std::int32_t ref = 0;
   BTFindKey(fb, 0, ref, "x");
-  EXPECT_EQ(IsamError, 10164);
+  EXPECT_EQ(IsamError, isam::err::kBadKeyNr);
   BTFindKey(fb, 3, ref, "x");
-  EXPECT_EQ(IsamError, 10164);
+  EXPECT_EQ(IsamError, isam::err::kBadKeyNr);
   BTFindKey(fb, 256 + 1, ref, "x");  // the whole number counts
-  EXPECT_EQ(IsamError, 10164);
+  EXPECT_EQ(IsamError, isam::err::kBadKeyNr);
   EXPECT_EQ(BTIsamErrorClass(), 4);
   IsamFileBlockPtr copy = fb;
   BTCloseFileBlock(fb);
   EXPECT_TRUE(IsamOK);
   BTCloseFileBlock(fb);  // nullptr now
-  EXPECT_EQ(IsamError, 10445);
+  EXPECT_EQ(IsamError, isam::err::kBadFileBlock);
   BTCloseFileBlock(copy);  // a stale pointer is never followed
-  EXPECT_EQ(IsamError, 10445);
+  EXPECT_EQ(IsamError, isam::err::kBadFileBlock);
   BTCloseAllFileBlocks();
   EXPECT_TRUE(IsamOK);
 }
@@ -262,10 +263,10 @@ TEST_F(FileblockTest, ReadOnlyFileblock) {
   std::int32_t ref = 0;
   auto r = isam_test::Rec(30, "a");
   BTAddRec(fb, ref, r.data());
-  EXPECT_EQ(IsamError, 10065);
+  EXPECT_EQ(IsamError, isam::err::kReadOnly);
   EXPECT_EQ(BTIsamErrorClass(), 2);
   BTAddKey(fb, 1, 1, "a");
-  EXPECT_EQ(IsamError, 10065);
+  EXPECT_EQ(IsamError, isam::err::kReadOnly);
   BTCloseFileBlock(fb);
   EXPECT_TRUE(IsamOK);
 }
@@ -273,8 +274,18 @@ TEST_F(FileblockTest, ReadOnlyFileblock) {
 TEST_F(FileblockTest, ErrorClasses) {
   struct Case {
     std::int32_t err, cls;
-  } cases[] = {{0, 0},     {10250, 1}, {9903, 1},  {10200, 1}, {10410, 1}, {9900, 2},
-               {10397, 2}, {10004, 3}, {10001, 3}, {10010, 4}, {-1, 4},    {10451, 4}};
+  } cases[] = {{0, 0},
+               {err::kIndexEnd, 1},
+               {err::kFileNotFound, 1},
+               {err::kKeyNotFound, 1},
+               {err::kNoSaveCopy, 1},
+               {err::kPathNotFound, 2},
+               {err::kReadOnlyIoError, 2},
+               {err::kRepairedFirst + 3, 3},
+               {err::kRepairedFirst, 3},
+               {err::kIndexDamaged, 4},
+               {-1, 4},
+               {err::kTooFewPages, 4}};
   for (const Case& c : cases) {
     IsamError = c.err;
     EXPECT_EQ(BTIsamErrorClass(), c.cls) << c.err;

@@ -1,6 +1,7 @@
 // B-tree keys: order, find/next positions, page layout, splits, balancing
 // and merging.
 #include "isam/btree.h"
+#include "isam/errors.h"
 #include "isam_fixture.h"
 
 using namespace isam;
@@ -53,7 +54,7 @@ TEST_F(KeysTest, DuplicatesOrderedByRecordNumber) {
   BTAddKey(fb, 1, 5, "COFFEE");
   ASSERT_TRUE(IsamOK);
   BTAddKey(fb, 1, 3, "TEA");
-  EXPECT_EQ(IsamError, 10230);
+  EXPECT_EQ(IsamError, isam::err::kDuplicateKey);
   std::int32_t ref = 99;
   BTFindKey(fb, 1, ref, "TEA");
   ASSERT_TRUE(IsamOK);
@@ -63,13 +64,13 @@ TEST_F(KeysTest, DuplicatesOrderedByRecordNumber) {
   EXPECT_EQ(ref, 7);
   EXPECT_EQ(key, "TEA");
   BTNextKey(fb, 1, ref, key);
-  EXPECT_EQ(IsamError, 10250);
+  EXPECT_EQ(IsamError, isam::err::kIndexEnd);
   EXPECT_TRUE(BTKeyExists(fb, 1, 7, "TEA"));
   EXPECT_FALSE(BTKeyExists(fb, 1, 4, "TEA"));
   EXPECT_TRUE(BTKeyExists(fb, 1, 0, "TEA"));
   EXPECT_TRUE(IsamOK);
   BTDeleteKey(fb, 1, 4, "TEA");
-  EXPECT_EQ(IsamError, 10220);
+  EXPECT_EQ(IsamError, isam::err::kDeleteKeyNotFound);
   BTDeleteKey(fb, 1, 3, "TEA");
   EXPECT_TRUE(IsamOK);
   BTFindKey(fb, 1, ref, "TEA");
@@ -77,7 +78,7 @@ TEST_F(KeysTest, DuplicatesOrderedByRecordNumber) {
   // A failed find in a duplicates index leaves the position on the first
   // entry above.
   BTFindKey(fb, 1, ref, "BREAD");
-  EXPECT_EQ(IsamError, 10200);
+  EXPECT_EQ(IsamError, isam::err::kKeyNotFound);
   EXPECT_EQ(ref, 0);
   key = "BREAD";
   BTNextKey(fb, 1, ref, key);
@@ -90,7 +91,7 @@ TEST_F(KeysTest, UniqueIndexIgnoresRecordNumber) {
   AddRecords(fb, 9);
   BTAddKey(fb, 1, 3, "TEA");
   BTAddKey(fb, 1, 9, "TEA");
-  EXPECT_EQ(IsamError, 10230);
+  EXPECT_EQ(IsamError, isam::err::kDuplicateKey);
   EXPECT_EQ(BTIsamErrorClass(), 1);
   BTDeleteKey(fb, 1, 9, "TEA");
   EXPECT_TRUE(IsamOK);
@@ -104,7 +105,7 @@ TEST_F(KeysTest, KeyLengthLimit) {
   BTAddKey(fb, 1, 1, "ABCDE");
   EXPECT_TRUE(IsamOK);
   BTAddKey(fb, 1, 2, "ABCDEF");
-  EXPECT_EQ(IsamError, 10125);
+  EXPECT_EQ(IsamError, isam::err::kKeyTooLong);
   BTAddKey(fb, 2, 3, IsamKeyStr(std::string(200, 'z')));  // cut to 180 on the way in
   EXPECT_TRUE(IsamOK);
   std::int32_t ref = 0;
@@ -117,22 +118,22 @@ TEST_F(KeysTest, FindMissAndWalkPositions) {
   std::int32_t ref = 0;
   IsamKeyStr key;
   BTNextKey(fb, 1, ref, key);
-  EXPECT_EQ(IsamError, 10250);  // empty index
+  EXPECT_EQ(IsamError, isam::err::kIndexEnd);  // empty index
   AddRecords(fb, 3);
   BTAddKey(fb, 1, 1, "B");
   BTAddKey(fb, 1, 2, "D");
   BTAddKey(fb, 1, 3, "F");
   BTFindKey(fb, 1, ref, "C");
-  EXPECT_EQ(IsamError, 10200);
+  EXPECT_EQ(IsamError, isam::err::kKeyNotFound);
   key = "C";
   BTNextKey(fb, 1, ref, key);
   EXPECT_EQ(key, "D");
   // After a miss beyond the last key the next step ends the walk, and the
   // one after that starts again at the first entry.
   BTFindKey(fb, 1, ref, "Z");
-  EXPECT_EQ(IsamError, 10200);
+  EXPECT_EQ(IsamError, isam::err::kKeyNotFound);
   BTNextKey(fb, 1, ref, key);
-  EXPECT_EQ(IsamError, 10250);
+  EXPECT_EQ(IsamError, isam::err::kIndexEnd);
   BTNextKey(fb, 1, ref, key);
   EXPECT_EQ(key, "B");
   BTClearKey(fb, 1);

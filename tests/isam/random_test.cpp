@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "isam/errors.h"
 #include "isam_fixture.h"
 
 using namespace isam;
@@ -87,7 +88,7 @@ class RandomTest : public StoreTest {
       KeyBytes key = RandomKey(km.len);
       BTAddKey(f.fb, static_cast<int>(k + 1), ref, S(key));
       if (!km.dup && km.HasKey(key)) {
-        ASSERT_EQ(IsamError, 10230);
+        ASSERT_EQ(IsamError, isam::err::kDuplicateKey);
         key = KeyBytes();  // this record has no entry in this index
         keys.push_back({});
         keys.back().push_back(0xFF);  // marker: none
@@ -142,7 +143,7 @@ class RandomTest : public StoreTest {
       ASSERT_EQ(ref, first->second);
       next = std::next(first);
     } else {
-      ASSERT_EQ(IsamError, 10200);
+      ASSERT_EQ(IsamError, isam::err::kKeyNotFound);
       ASSERT_EQ(ref, 0);
       next = first;
       // A duplicates index has already stepped onto the first entry above;
@@ -151,7 +152,7 @@ class RandomTest : public StoreTest {
       if (!km.dup && next == km.entries.end()) {
         IsamKeyStr kk;
         BTNextKey(f.fb, k, ref, kk);
-        ASSERT_EQ(IsamError, 10250);
+        ASSERT_EQ(IsamError, isam::err::kIndexEnd);
         next = km.entries.begin();
       }
     }
@@ -160,7 +161,7 @@ class RandomTest : public StoreTest {
       std::int32_t gotRef = 0;
       BTNextKey(f.fb, k, gotRef, got);
       if (next == km.entries.end()) {
-        ASSERT_EQ(IsamError, 10250);
+        ASSERT_EQ(IsamError, isam::err::kIndexEnd);
         return;
       }
       ASSERT_TRUE(IsamOK) << IsamError;
@@ -189,7 +190,7 @@ class RandomTest : public StoreTest {
     ref = last.second;
     BTNextKey(f.fb, k, ref, key);
     if (want == km.entries.end()) {
-      ASSERT_EQ(IsamError, 10250);
+      ASSERT_EQ(IsamError, isam::err::kIndexEnd);
     } else {
       ASSERT_TRUE(IsamOK) << IsamError;
       ASSERT_EQ(B(key), want->first);
@@ -206,7 +207,7 @@ class RandomTest : public StoreTest {
       std::int32_t ref = 0;
       BTNextKey(f.fb, k, ref, key);
       if (!IsamOK) {
-        ASSERT_EQ(IsamError, 10250);
+        ASSERT_EQ(IsamError, isam::err::kIndexEnd);
         break;
       }
       got.emplace_back(B(key), ref);

@@ -1,4 +1,5 @@
 // Records and the deleted-record chain.
+#include "isam/errors.h"
 #include "isam_fixture.h"
 
 using namespace isam;
@@ -28,7 +29,7 @@ TEST_F(RecordsTest, FirstRecordGrowsTheFileByOneSlot) {
   EXPECT_EQ(back, r2);
   // Beyond the end: a short read.
   BTGetRec(fb, 2, back.data());
-  EXPECT_EQ(IsamError, 10070);
+  EXPECT_EQ(IsamError, isam::err::kShortRead);
 }
 
 TEST_F(RecordsTest, DeletedChainIsAStack) {
@@ -77,13 +78,13 @@ TEST_F(RecordsTest, RangeChecks) {
   auto r = Rec(30, "a");
   BTAddRec(fb, ref, r.data());
   BTDeleteRec(fb, 0);
-  EXPECT_EQ(IsamError, 10135);
+  EXPECT_EQ(IsamError, isam::err::kRecordNrPastEnd);
   BTDeleteRec(fb, 2);
-  EXPECT_EQ(IsamError, 10135);
+  EXPECT_EQ(IsamError, isam::err::kRecordNrPastEnd);
   BTPutRec(fb, 0, r.data());
-  EXPECT_EQ(IsamError, 10130);
+  EXPECT_EQ(IsamError, isam::err::kBadRecordNr);
   BTPutRec(fb, -3, r.data());
-  EXPECT_EQ(IsamError, 10130);
+  EXPECT_EQ(IsamError, isam::err::kBadRecordNr);
   EXPECT_EQ(BTUsedRecs(fb), 1);
 }
 
@@ -103,7 +104,7 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   std::int32_t ref = 77;
   auto r = Rec(30, "y");
   BTAddRec(fb, ref, r.data());
-  EXPECT_EQ(IsamError, 10170);
+  EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
   EXPECT_EQ(ref, 77);
   EXPECT_EQ(BTUsedRecs(fb), 2);  // counters unchanged
   // A head outside 1..NumRec is refused the same way.
@@ -111,7 +112,7 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   WriteBytes("data/t.DAT", 0, Le32(9));
   BTOpenFileBlock(fb, "data\\t");
   BTAddRec(fb, ref, r.data());
-  EXPECT_EQ(IsamError, 10170);
+  EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
   // A self-link is a valid-looking link; the walk of the checker stops.
   BTCloseFileBlock(fb);
   WriteBytes("data/t.DAT", 0, Le32(2));
@@ -162,15 +163,15 @@ TEST_F(RecordsTest, TypedRecordsAreCheckedAgainstTheRecordLength) {
   // A file whose records are longer than the structure is refused.
   fb = CreateOpen(40, {}, "data\\long");
   BTAddRec(fb, ref, &rec);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   std::vector<unsigned char> r = Rec(40, "long");
   BTAddRec(fb, ref, r.data());
   back.Text[0] = 'z';
   BTGetRec(fb, ref, &back);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(back.Text[0], 'z');
   BTPutRec(fb, ref, &rec);
-  EXPECT_EQ(IsamError, 10140);
+  EXPECT_EQ(IsamError, isam::err::kIoError);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "isam/errors.h"
 #include "screen/keys.h"
 #include "storedc_fixture.h"
 
@@ -40,7 +41,7 @@ bool FailingDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t 
                     double y) {
   RecordingDisplay(floor, productFloor, preset, x, y);
   isam::IsamOK = false;
-  isam::IsamError = 9903;
+  isam::IsamError = isam::err::kFileNotFound;
   return false;
 }
 

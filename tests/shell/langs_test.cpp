@@ -1,4 +1,5 @@
 #include "screen/keys.h"
+#include "screen/prompt.h"
 #include "tests/shell/shell_fixture.h"
 
 using namespace langs;
@@ -196,6 +197,27 @@ TEST_F(MenuTest, YesNoMenuShowsTheCallersQuestion) {
   EXPECT_EQ(choice, 'B');
   EXPECT_EQ(keys, "AB");
   EXPECT_EQ(screen::TEMP, "Delete it?  A) = Yes, B) = No ");  // not read from a file
+}
+
+TEST_F(MenuTest, AskMenuGivesThePositionOfTheKeyPressed) {
+  Keys("c");
+  EXPECT_EQ(screen::ASKMENU(57), 'B');  // "SC": C is the second key
+  Keys("s");
+  EXPECT_EQ(screen::ASKMENU(57), 'A');
+  Code(kPause);
+  EXPECT_EQ(screen::ASKMENU(57), '@');  // no key of the menu
+  EXPECT_EQ(screen::VALANS, screen::key::kPause);
+}
+
+TEST_F(MenuTest, YesNoQuestionIsTrueForAOnly) {
+  Keys("a");
+  EXPECT_TRUE(screen::ASKYESNO("Rebuild it?"));
+  EXPECT_EQ(screen::TEMP, "Rebuild it?  A) = Yes, B) = No ");
+  Keys("xB");  // other letters are not answers
+  EXPECT_FALSE(screen::ASKYESNO("Rebuild it?"));
+  Keys("\x1b");
+  EXPECT_FALSE(screen::ASKYESNO("Rebuild it?"));
+  EXPECT_EQ(screen::VALANS, screen::key::kEscape);
 }
 
 TEST_F(MenuTest, LanguageMenu) {
