@@ -8,6 +8,7 @@
 #include "isam/dberrors.h"
 #include "map/storedc.h"
 #include "screen/primitives.h"
+#include "shell/editcfg.h"
 #include "shell/langs.h"
 #include "shell/mainloop.h"
 
@@ -15,6 +16,7 @@ namespace shell {
 
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
+  langs::GetPasswordHook = editcfg::GETPASSWORD;
   // The store's error texts are language lines ("dberr"); the store itself
   // knows nothing of languages, so it asks through this fetcher.
   dberrors::SetDberrFetcher([](int line) {
