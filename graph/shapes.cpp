@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "graph/device.h"
+#include "graph/farclip.h"
 #include "graph/graph.h"
 #include "graph/raster.h"
 #include "graph/tilefill.h"
@@ -14,24 +15,57 @@ namespace {
 int OX() { return St().vx1; }
 int OY() { return St().vy1; }
 
-// A polyline in absolute pixels through the current pen.
-void StrokePolyline(const std::vector<Pixel>& pts, bool closed, bool squareCorners) {
+// A polyline in absolute pixels through the current pen. Segments that
+// reach far off the screen are cut to it first (farclip.h).
+void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCorners) {
   Drawing d;
   Pen pen;
   if (!pen.Visible() || pts.empty()) return;
+  const Box box = ClipBox();
+  bool near = true;
+  for (const Point64& p : pts) near = near && Near(box, p);
+  auto at = [](std::int64_t v) { return static_cast<int>(v); };  // near points fit
   if (pen.Thin()) {
-    if (pts.size() == 1) pen.Plot(pts[0].first, pts[0].second);
-    for (std::size_t i = 1; i < pts.size(); ++i)
-      pen.Line(pts[i - 1].first, pts[i - 1].second, pts[i].first, pts[i].second, i > 1);
-    if (closed && pts.size() > 2) pen.Line(pts.back().first, pts.back().second, pts[0].first, pts[0].second, true);
+    auto segment = [&](Point64 a, Point64 b, bool skipFirst) {
+      if (!near) {
+        const Point64 start = a;
+        if (!ClipSegment(box, 1, a, b)) return;
+        skipFirst = skipFirst && a == start;
+      }
+      pen.Line(at(a.first), at(a.second), at(b.first), at(b.second), skipFirst);
+    };
+    if (pts.size() == 1 && near) pen.Plot(at(pts[0].first), at(pts[0].second));
+    for (std::size_t i = 1; i < pts.size(); ++i) segment(pts[i - 1], pts[i], i > 1);
+    if (closed && pts.size() > 2) segment(pts.back(), pts[0], true);
     return;
   }
   cairo_t* cr = d.cr();
+  if (!near) {
+    // Each segment on its own, cut to the box widened by the pen.
+    const std::int64_t margin = pen.Thickness() + 2;
+    for (std::size_t i = 1; i <= pts.size(); ++i) {
+      if (i == pts.size() && !(closed && pts.size() > 2)) break;
+      Point64 a = pts[i - 1], b = pts[i % pts.size()];
+      if (!ClipSegment(box, margin, a, b)) continue;
+      cairo_move_to(cr, a.first + 0.5, a.second + 0.5);
+      cairo_line_to(cr, b.first + 0.5, b.second + 0.5);
+    }
+    pen.StrokeWide(cr, squareCorners);
+    return;
+  }
   cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
   for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
   if (pts.size() == 1) cairo_line_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
   if (closed) cairo_close_path(cr);
   pen.StrokeWide(cr, squareCorners);
+}
+
+// The caller's points moved by the viewport origin, in 64 bits.
+std::vector<Point64> Absolute(std::uint16_t n, const PointType* points) {
+  std::vector<Point64> pts;
+  pts.reserve(n);
+  for (int i = 0; i < n; ++i) pts.push_back({std::int64_t{points[i].x} + OX(), std::int64_t{points[i].y} + OY()});
+  return pts;
 }
 
 }  // namespace
@@ -115,9 +149,7 @@ void DrawPoly(std::uint16_t n, const PointType* points) {
     Fail(grInvalidParam);
     return;
   }
-  std::vector<Pixel> pts;
-  for (int i = 0; i < n; ++i) pts.push_back({points[i].x + OX(), points[i].y + OY()});
-  StrokePolyline(pts, false, false);
+  StrokePolyline(Absolute(n, points), false, false);
 }
 
 void FillPoly(std::uint16_t n, const PointType* points) {
@@ -126,16 +158,21 @@ void FillPoly(std::uint16_t n, const PointType* points) {
     Fail(grInvalidParam);
     return;
   }
-  std::vector<Pixel> pts;
-  for (int i = 0; i < n; ++i) pts.push_back({points[i].x + OX(), points[i].y + OY()});
+  const std::vector<Point64> pts = Absolute(n, points);
   {
     Drawing d;
     cairo_t* cr = d.cr();
+    const Box box = ClipBox();
+    bool near = true;
+    for (const Point64& p : pts) near = near && Near(box, p);
+    const std::vector<Point64> inside = near ? pts : ClipPolygon(pts, box, 2);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_move_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
-    for (std::size_t i = 1; i < pts.size(); ++i) cairo_line_to(cr, pts[i].first + 0.5, pts[i].second + 0.5);
-    cairo_close_path(cr);
-    FillCurrentPath(cr);
+    if (!inside.empty()) {
+      cairo_move_to(cr, inside[0].first + 0.5, inside[0].second + 0.5);
+      for (std::size_t i = 1; i < inside.size(); ++i) cairo_line_to(cr, inside[i].first + 0.5, inside[i].second + 0.5);
+      cairo_close_path(cr);
+      FillCurrentPath(cr);
+    }
   }
   StrokePolyline(pts, true, false);
 }
