@@ -7,7 +7,16 @@
 namespace screen {
 namespace {
 
-std::int32_t Whole(double v) { return static_cast<std::int32_t>(std::lround(v)); }
+// Corners are kept within a thousand million pixels of the origin: a box
+// that reaches farther shows on the screen as one that reaches that far,
+// and no sum of corner and offset can leave 32 bits.
+constexpr double kFarthest = 1 << 30;
+
+std::int32_t Whole(double v) {
+  if (!(v > -kFarthest)) return v == v ? static_cast<std::int32_t>(-kFarthest) : 0;  // NaN gives 0
+  if (!(v < kFarthest)) return static_cast<std::int32_t>(kFarthest);
+  return static_cast<std::int32_t>(std::lround(v));
+}
 
 // Line thickness 1..4 from a thickness code (0 and anything above 4 give 1).
 std::uint16_t Thickness(std::int32_t code) {
@@ -105,7 +114,8 @@ void DRAWBOXG(std::int32_t angle, std::int32_t colour, std::int32_t lineStyle, d
     p[5] = p[1];
     // The map's offsets are applied a second time here, on top of the anchor;
     // stored maps are laid out for this.
-    for (int i = 1; i <= 5; ++i) QUAD[i] = {xOffset + p[i].x, yOffset + p[i].y};
+    for (int i = 1; i <= 5; ++i)
+      QUAD[i] = {Whole(double(xOffset) + p[i].x), Whole(double(yOffset) + p[i].y)};
   }
 
   COLORS1(colour);
