@@ -32,6 +32,7 @@ void DrawItems(const Str255& text, std::int32_t itemColour, std::int32_t keyColo
   while (!head.empty()) {
     screen::SPLIT1(")", head, rest);
     std::string_view item = head.view();
+    if (item.empty()) break;  // a lone ")" at the end (a full line gets no blank): nothing to draw
     std::string_view label = item.substr(0, item.size() - 1);
     std::string_view key = item.substr(item.size() - 1);
     screen::COLORS1(itemColour);
