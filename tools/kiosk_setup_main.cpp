@@ -20,6 +20,7 @@
 #include "isam/glue.h"
 #include "isam/isam.h"
 #include "map/mapfile.h"
+#include "tools/install_copy.h"
 
 namespace fs = std::filesystem;
 
@@ -35,28 +36,6 @@ fs::path DefaultInstall(const char* argv0) {
     if (dir == dir.parent_path()) break;
   }
   return "install";
-}
-
-// Copies every file of from into to that to does not have yet.
-bool CopyMissing(const fs::path& from, const fs::path& to, int& copied) {
-  std::error_code ec;
-  fs::create_directories(to, ec);
-  if (ec) return false;
-  for (auto it = fs::recursive_directory_iterator(from, ec); !ec && it != fs::end(it);
-       it.increment(ec)) {
-    const fs::path target = to / fs::relative(it->path(), from);
-    if (it->is_directory()) {
-      fs::create_directories(target, ec);
-    } else if (!fs::exists(target)) {
-      fs::copy_file(it->path(), target, ec);
-      if (!ec) ++copied;
-    }
-    if (ec) {
-      std::fprintf(stderr, "kiosk-setup: %s: %s\n", target.c_str(), ec.message().c_str());
-      return false;
-    }
-  }
-  return !ec;
 }
 
 bool Exists(const char* systemName) { return fs::exists(kiosk::HostPath(systemName)); }
@@ -76,7 +55,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   int copied = 0;
-  if (!CopyMissing(install, work, copied)) return 1;
+  if (!setup::CopyMissing(install, work, copied)) return 1;
   std::printf("%d files copied from %s\n", copied, install.c_str());
 
   kiosk::SetWorkFolder(work.string());
