@@ -9,8 +9,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+
+#include "tests/support/files.h"
 
 namespace kiosk {
 namespace {
@@ -63,16 +64,8 @@ class AtomicFileTest : public ::testing::Test {
     SetAtomicEnv(nullptr);
     fs::remove_all(dir_);
   }
-  static std::string Read(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static mode_t Mode(const std::string& p) {
-    struct stat st;
-    return ::stat(p.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
-  }
+  static std::string Read(const std::string& p) { return testsupport::ReadFile(p); }
+  static mode_t Mode(const std::string& p) { return testsupport::FileMode(p); }
   int Entries() const { return static_cast<int>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator())); }
 
   fs::path dir_;

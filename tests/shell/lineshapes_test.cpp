@@ -42,9 +42,7 @@ class LineShapes : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    WriteSuffixes();
-    Write("lang/config.txt", {"0", "0", "1", "K", "English"});
-    screen::LANGUAGE2 = 1;
+    UseEnglish();
   }
 };
 

@@ -97,6 +97,12 @@ class ShellTest : public ::testing::Test {
   // An English-only language set: suffix file with E for language 1 and F
   // for language 2, and a configuration of the given lines.
   void WriteSuffixes() { Write("data/lang2.txt", {"E", "F", "I", "S", "P"}); }
+  // The suffixes and a configuration that chooses English.
+  void UseEnglish() {
+    WriteSuffixes();
+    Write("lang/config.txt", {"0", "0", "1", "K", "English"});
+    screen::LANGUAGE2 = 1;
+  }
 
   // Queues typed characters, one key each, and keys that arrive as 0 plus
   // a code.

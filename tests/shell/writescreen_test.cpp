@@ -6,9 +6,7 @@ class FormTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    WriteSuffixes();
-    Write("lang/config.txt", {"0", "0", "1", "K", "English"});
-    screen::LANGUAGE2 = 1;
+    UseEnglish();
   }
   static std::string Label(int colour, int x, int y, const std::string& text) {
     return std::to_string(colour) + "|" + std::to_string(x) + "|" + std::to_string(y) +

@@ -13,11 +13,11 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 
 #include "common/atomicfile.h"
+#include "tests/support/files.h"
 
 namespace fs = std::filesystem;
 
@@ -59,16 +59,8 @@ class InstallCopyTest : public ::testing::Test {
     std::ofstream(install_ / name, std::ios::binary) << bytes;
     fs::permissions(install_ / name, static_cast<fs::perms>(mode));
   }
-  static std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  static mode_t Mode(const fs::path& p) {
-    struct stat st;
-    return ::stat(p.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
-  }
+  static std::string Read(const fs::path& p) { return testsupport::ReadFile(p.string()); }
+  static mode_t Mode(const fs::path& p) { return testsupport::FileMode(p.string()); }
   // Every installation file is in the working folder, whole and with its
   // permissions, and nothing else is there.
   ::testing::AssertionResult Complete() const {
