@@ -10,7 +10,7 @@
 namespace kiosk {
 namespace {
 
-// False when t (leading blanks already gone) is not wholly a number.
+// False when t (leading blanks already gone) is not wholly a finite number.
 bool ParseReal(std::string_view t, double& r) {
   t = TrimRight(t);
   std::size_t i = 0;
@@ -34,8 +34,7 @@ bool ParseReal(std::string_view t, double& r) {
   if (i != t.size()) return false;
   const std::string s(t);
   r = std::strtod(s.c_str(), nullptr);
-  if (!std::isfinite(r)) r = 0;
-  return true;
+  return std::isfinite(r);
 }
 
 }  // namespace
@@ -44,6 +43,13 @@ double TextToReal(std::string_view text) {
   double r = 0;
   if (!ParseReal(TrimLeft(text), r)) r = 0;
   return r;
+}
+
+bool ReadReal(std::string_view text, double& r) {
+  double value = 0;
+  if (!ParseReal(TrimLeft(text), value)) return false;
+  r = value;
+  return true;
 }
 
 std::int32_t RealToWhole(double r) {

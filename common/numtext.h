@@ -15,6 +15,9 @@ namespace kiosk {
 // with an optional point and an optional exponent. Anything else, and a
 // value that is not finite, gives 0.
 double TextToReal(std::string_view text);
+// The same reading; false (r untouched) when the text is not wholly a
+// finite number, for callers that must tell "0" from a text that is none.
+bool ReadReal(std::string_view text, double& r);
 
 // The nearest whole number, halves away from zero, within -32767..32767;
 // any value that rounds to 32768 or more (either sign) gives 0. Exactly

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <string>
 
+#include "common/atomicfile.h"
+#include "common/hostpath.h"
 #include "common/text.h"
 #include "common/textfile.h"
 #include "graph/keyboard.h"
@@ -18,8 +20,6 @@ double XFOUND = 0, YFOUND = 0;
 std::int32_t TEST_FLAG = 0;
 
 namespace {
-
-constexpr const char* kConfigFile = "lang\\config.txt";
 
 // The language of line 5, used only while no language is chosen: the
 // position of "ENG" in it, and when the line begins with it, the last other
@@ -39,34 +39,56 @@ std::int32_t LanguageOfLine(std::string_view line) {
 
 }  // namespace
 
-std::int32_t TextToInteger(std::string_view text) {
+bool ReadWhole(std::string_view text, std::int32_t& n) {
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-  if (i == text.size()) return 0;
   text = kiosk::TrimRight(text);
-  if (i >= text.size()) return 0;
+  if (i >= text.size()) return false;
   std::int64_t value = 0;
   for (; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return 0;
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
     value = value * 10 + (text[i] - '0');
-    if (value > 2147483648LL) return 0;
+    if (value > 2147483648LL) return false;
   }
   if (negative) value = -value;
-  if (value > 2147483647LL) return 0;
-  return static_cast<std::int32_t>(value);
+  if (value > 2147483647LL) return false;
+  n = static_cast<std::int32_t>(value);
+  return true;
+}
+
+std::int32_t TextToInteger(std::string_view text) {
+  std::int32_t n = 0;
+  return ReadWhole(text, n) ? n : 0;
+}
+
+bool ReadConfigLines(ConfigLines& lines) {
+  kiosk::TextFile f;
+  if (!f.Open(kConfigFile)) return false;
+  for (Str255& line : lines) line = f.ReadLine();  // past the end: empty
+  screen::ENCRYPT(lines[kConfigLines - 1], 255);  // the file holds it scrambled
+  return true;
+}
+
+bool WriteConfigLines(const ConfigLines& lines) {
+  std::string contents;
+  for (int i = 0; i < kConfigLines; ++i) {
+    Str255 line = lines[i];
+    if (i == kConfigLines - 1) screen::ENCRYPT(line, 255);
+    contents += line.view();
+    contents += "\r\n";
+  }
+  return kiosk::WriteFileAtomic(kiosk::HostPath(kConfigFile), contents);
 }
 
 void TESTNEWCFG(double& x, double& y, std::int32_t& floor) {
-  kiosk::TextFile f;
-  if (!f.Open(kConfigFile)) return;  // keep every value; no message
-  Str255* lines[14] = {&WHEREXS, &WHEREYS,     &FLOORXS,   &MACHINENO,   &LANGS,
-                       &FLIMITS, &EXCLUDE,     &NOOFFLOORSS, &STORENAME, &STORECITY,
-                       &STORESTREET, &STORESTATE, &SIMPLEPW, &STRONGPW};
-  for (Str255* line : lines) *line = f.ReadLine();  // past the end: empty
-  screen::ENCRYPT(STRONGPW, 255);                    // the file holds it scrambled
-  f.Close();
+  ConfigLines read;
+  if (!ReadConfigLines(read)) return;  // keep every value; no message
+  Str255* lines[kConfigLines] = {&WHEREXS, &WHEREYS,     &FLOORXS,   &MACHINENO,   &LANGS,
+                                 &FLIMITS, &EXCLUDE,     &NOOFFLOORSS, &STORENAME, &STORECITY,
+                                 &STORESTREET, &STORESTATE, &SIMPLEPW, &STRONGPW};
+  for (int i = 0; i < kConfigLines; ++i) *lines[i] = read[i];
 
   screen::STRINGTOREAL(WHEREXS.view(), WHEREISX);
   screen::STRINGTOREAL(WHEREYS.view(), WHEREISY);

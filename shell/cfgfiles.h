@@ -13,6 +13,7 @@
 // toolkit's NAMEADDR.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -42,6 +43,19 @@ extern double XFOUND, YFOUND;
 // change; the main routine sets it, the configuration editor clears it.
 extern std::int32_t TEST_FLAG;
 
+// The file and its lines, index 0 being line 1.
+inline constexpr std::string_view kConfigFile = "lang\\config.txt";
+inline constexpr int kConfigLines = 14;
+using ConfigLines = std::array<Str255, kConfigLines>;
+
+// Reads the fourteen lines, line 14 unscrambled (lines past the end of the
+// file are empty); false, and lines untouched, when the file does not open.
+bool ReadConfigLines(ConfigLines& lines);
+// Replaces the file with the lines, line 14 scrambled, each ended by CR LF.
+// The old file is replaced whole or not at all (a kill or a full disk
+// leaves it as it was); false when the new one could not be written.
+bool WriteConfigLines(const ConfigLines& lines);
+
 // Loads lang\config.txt (a missing file keeps every value) and hands back
 // the kiosk position and floor; callers pass WHEREISX, WHEREISY, FLOORX.
 void TESTNEWCFG(double& x, double& y, std::int32_t& floor);
@@ -49,6 +63,8 @@ void TESTNEWCFG(double& x, double& y, std::int32_t& floor);
 // A whole-number line: blanks around it allowed, an optional sign, digits;
 // anything else (a fraction, trailing text, a value beyond 32 bits) gives 0.
 std::int32_t TextToInteger(std::string_view text);
+// The same reading; false (n untouched) for a text that is no such number.
+bool ReadWhole(std::string_view text, std::int32_t& n);
 
 // Every global back to its start-up value.
 void ResetForTest();

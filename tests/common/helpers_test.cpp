@@ -43,6 +43,15 @@ TEST(NumberText, TextToNumberWithTheKiosksRules) {
   EXPECT_EQ(TextToWhole("32767.4"), 32767);
   EXPECT_EQ(TextToWhole("32767.5"), 0);
   EXPECT_EQ(RealToShort(-32767), -32767);
+  // The same reading, telling "0" from a text that is no number.
+  double r = 7;
+  EXPECT_TRUE(ReadReal(" 0 ", r));
+  EXPECT_EQ(r, 0);
+  EXPECT_TRUE(ReadReal("7e1", r));
+  EXPECT_EQ(r, 70);
+  r = 7;
+  for (const char* none : {"", "  ", "12,5", "1e999", ".", "1.5x"}) EXPECT_FALSE(ReadReal(none, r)) << none;
+  EXPECT_EQ(r, 7);
 }
 
 TEST(NumberText, ExactlyTheLimitCostsAPause) {

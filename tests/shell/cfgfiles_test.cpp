@@ -88,6 +88,13 @@ TEST_F(ShellTest, NumbersNeedWholeNumberTexts) {
   EXPECT_EQ(TextToInteger("2147483648"), 0);
   EXPECT_EQ(TextToInteger("99999999999999999999"), 0);
   EXPECT_EQ(TextToInteger("-"), 0);
+  // The same reading, telling "0" from a text that is no number.
+  std::int32_t n = 5;
+  EXPECT_TRUE(ReadWhole(" -0 ", n));
+  EXPECT_EQ(n, 0);
+  n = 5;
+  for (const char* none : {"", "  ", "-", "2.5", "1e2", "2147483648", "3 4"}) EXPECT_FALSE(ReadWhole(none, n)) << none;
+  EXPECT_EQ(n, 5);
 }
 
 TEST_F(ShellTest, LongLinesAreCutAndLineEndsOfAnyKindRead) {
