@@ -17,6 +17,7 @@ namespace shell {
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
+  langs::EditConfigHook = editcfg::EDITCONFIG;
   // The store's error texts are language lines ("dberr"); the store itself
   // knows nothing of languages, so it asks through this fetcher.
   dberrors::SetDberrFetcher([](int line) {

@@ -76,6 +76,27 @@ case "$CASE" in
     quit_by_itself name
     same "$(shot addr staff)" "$(shot name staff)" || fail "the address line is not lines 10, 11, 12 in order"
     ;;
+  config)
+    # Staff menu -> utilities -> configuration -> change -> the staff
+    # password -> the machine number -> Pause: line 4 holds the new number
+    # and every other line is as it was, line ends included.
+    cfg=lang/config.txt
+    run edit '{ESC}D{SHOT utilities}A{SHOT change}Ashop2026{ENTER}{SHOT list}D{SHOT question}{CTRL+HOME}KIOSK-07{ENTER}{SHOT edited}{PAUSE}{SHOT staff}{ESC}'
+    quit_by_itself edit
+    [ "$(sed -n 4p "$TMP/edit/work/$cfg")" = $'KIOSK-07\r' ] || fail "line 4 is not the new machine number"
+    cmp -s <(sed 4d "$INSTALL/$cfg") <(sed 4d "$TMP/edit/work/$cfg") || fail "lines other than 4 changed"
+    [ "$(wc -l < "$TMP/edit/work/$cfg")" -eq 14 ] || fail "the file has not 14 lines"
+    same "$(shot edit utilities)" "$(shot edit change)" && fail "the configuration editor did not open"
+    same "$(shot edit list)" "$(shot edit question)" && fail "D asked no question"
+    same "$(shot edit list)" "$(shot edit edited)" && fail "the list does not show the new number"
+    # The same with a wrong password: back on the editor's menu, no file
+    # written.
+    run wrong '{ESC}DAAshop2025{ENTER}{SHOT again}B{SHOT staff}{ESC}'
+    quit_by_itself wrong
+    cmp -s "$INSTALL/$cfg" "$TMP/wrong/work/$cfg" || fail "a wrong password changed the file"
+    same "$(shot edit change)" "$(shot wrong again)" || fail "a wrong password did not return to the editor's menu"
+    same "$(shot edit staff)" "$(shot wrong staff)" || fail "leaving the editor did not return to the staff menu"
+    ;;
   *)
     fail "unknown case"
     ;;
