@@ -30,9 +30,7 @@ void TELLOPERATOR(std::string_view text) { screen::SHOWMESSAGE(text); }
 bool REBUILD_FILES(Catalogue which) {
   screen::FRAME4();
   langs::WRITEHEADER(13);
-  // The staff password is asked once the password prompt is installed;
-  // until then the rebuild runs without it.
-  if (langs::GetPasswordHook && !langs::GetPasswordHook(1)) return false;
+  if (!langs::PASSWORDOK(1)) return false;
   return REBUILD_FILES2(which);
 }
 

@@ -11,6 +11,8 @@ void (*EditConfigHook)() = nullptr;
 bool (*GetPasswordHook)(std::int32_t) = nullptr;
 void (*EditZonesHook)(std::int32_t) = nullptr;
 
+bool PASSWORDOK(std::int32_t level) { return !GetPasswordHook || GetPasswordHook(level); }
+
 void LANG1() {
   if (screen::ASKMENU(49) != 'B') return;
   char c = screen::ASKMENU(47);

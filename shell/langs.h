@@ -95,6 +95,10 @@ extern void (*EditConfigHook)();              // the configuration editor
 extern bool (*GetPasswordHook)(std::int32_t);  // the staff password prompt
 extern void (*EditZonesHook)(std::int32_t);   // the zone editor
 
+// The staff password of a level through the installed prompt; true when
+// no prompt is installed (a kiosk built without one asks nothing).
+bool PASSWORDOK(std::int32_t level);
+
 // Module globals and hooks back to their start values (for tests).
 void ResetForTest();
 

@@ -330,6 +330,16 @@ REPORT = {  # first word of the product line, page label, closing message
 WORDS2 = {"E": ("Search", "words"), "F": ("Mots de", "recherche"), "I": ("Parole di", "ricerca"),
           "S": ("Palabras de", "búsqueda"), "P": ("Palavras de", "pesquisa")}
 
+# Messages of the report writer ("report"): 1 before the report's file name
+# when it cannot be written.
+REPORT_MSG = {
+"E": ["The report could not be written:"],
+"F": ["Impossible d'écrire la liste :"],
+"I": ["Impossibile scrivere l'elenco:"],
+"S": ["No se ha podido escribir el informe:"],
+"P": ["Não foi possível escrever o relatório:"],
+}
+
 def report_families(s):
     first, page, done = REPORT[s]
     prod = [a for a, _ in PROD[s]]
@@ -339,4 +349,5 @@ def report_families(s):
         "pitem": list(WORDS2[s]) + prod[2:] + [page, done + " ItemsList.txt", "******"],
         "pelement": mp + [page, done + " MapElementList.txt", "******"],
         "pnot": nf + [page, done + " NotFoundList.txt", "******"],
+        "report": REPORT_MSG[s] + ["*******"],
     }
