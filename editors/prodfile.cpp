@@ -31,21 +31,19 @@ void CHECKRECORD(PRODDEF& r) {
   cut(r.LINE6); cut(r.LINE7); cut(r.LINE8); cut(r.LINE9); cut(r.LINE10); cut(r.SEEALSO);
 }
 
-std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
+std::string KEYBASE(const PRODDEF& rec, int keyNr) {
   switch (keyNr) {
-    case 1: {
-      std::string words(kiosk::TrimRight(rec.KLINE1.str() + rec.KLINE1B.str()));
-      return words.substr(0, 100) + RandomDigits();
-    }
-    case 2:
-      return std::string(kiosk::Trim(rec.SHELF.view()).substr(0, 30)) + RandomDigits();
-    case 3:
-      return std::string(kiosk::Trim(rec.DEPT.view()).substr(0, 14));
-    case 4:
-      return std::string(kiosk::Trim(rec.EXCLUDE.view()).substr(0, 14));
-    default:
-      return {};
+    case 1: return std::string(kiosk::TrimRight(rec.KLINE1.str() + rec.KLINE1B.str()).substr(0, 100));
+    case 2: return std::string(kiosk::Trim(rec.SHELF.view()).substr(0, 30));
+    case 3: return std::string(kiosk::Trim(rec.DEPT.view()).substr(0, 14));
+    case 4: return std::string(kiosk::Trim(rec.EXCLUDE.view()).substr(0, 14));
+    default: return {};
   }
+}
+
+std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
+  // Keys 1 and 2 get random digits, so that equal texts stay distinct.
+  return keyNr == 1 || keyNr == 2 ? KEYBASE(rec, keyNr) + RandomDigits() : KEYBASE(rec, keyNr);
 }
 
 std::string FieldText(const PRODDEF& r, int field) {

@@ -82,6 +82,9 @@ void CHECKRECORD(PRODDEF& rec);
 
 // Builds key 1..4 of a record (key 1 without the record number).
 std::string BUILDKEY(const PRODDEF& rec, int keyNr);
+// The part of key 1..4 that the record decides: the key without its random
+// digits (keys 1 and 2) and the record number (key 1).
+std::string KEYBASE(const PRODDEF& rec, int keyNr);
 
 // The field of a record in editor slot 1..18 (slot 4 is EXCLUDE, 5 DEPT).
 std::string SlotText(const PRODDEF& rec, int slot);
@@ -104,6 +107,9 @@ bool CREATEFILE();
 bool NEWSTRUCTURE();  // adds PRODUCT with its four keys
 // Deletes record refNr and every index entry of it.
 bool ERASEPRODUCT(std::int32_t refNr);
+// Writes PRODUCT over record refNr, which held old; the record's entries of
+// every key whose fields changed are replaced in the same operation.
+bool CHANGEPRODUCT(std::int32_t refNr, const PRODDEF& old);
 
 // Adds one product from the answer texts screen::PASS1[1..18] (slot order).
 bool TRANSINC();

@@ -27,6 +27,10 @@ glue::Catalogue MakeCatalogue() {
     return BUILDKEY(*static_cast<const PRODDEF*>(rec), keyNr);
   };
   c.rebuild = [] { return REBUILD(); };
+  c.sameKey = [](const void* a, const void* b, int keyNr) {
+    return KEYBASE(*static_cast<const PRODDEF*>(a), keyNr) ==
+           KEYBASE(*static_cast<const PRODDEF*>(b), keyNr);
+  };
   c.emptyKey1 = glue::EmptyKey1::Refused;
   c.checkRecord = [](void* rec) { CHECKRECORD(*static_cast<PRODDEF*>(rec)); };
   c.tell = rebuild::TELLOPERATOR;
@@ -81,6 +85,10 @@ bool ERASEPRODUCT(std::int32_t refNr) {
   const bool ok = glue::ERASERECORD(PRODFILE, refNr);
   SMAXREC = isam::BTUsedRecs(PF2);
   return ok;
+}
+
+bool CHANGEPRODUCT(std::int32_t refNr, const PRODDEF& old) {
+  return glue::CHANGESTRUCTURE(PRODFILE, &old, &PRODUCT, refNr);
 }
 
 bool TRANSINC() {

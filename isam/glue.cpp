@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/text.h"
@@ -252,20 +253,25 @@ bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choos
   return answer == 'A' && DELSTRUCTURE(c, refNr);
 }
 
+std::vector<std::string> KEYSOF(Catalogue& c, std::int32_t refNr, int keyNr) {
+  std::vector<std::string> found;
+  BTClearKey(c.fb, keyNr);
+  for (;;) {
+    std::int32_t ref = 0;
+    IsamKeyStr key;
+    BTNextKey(c.fb, keyNr, ref, key);
+    if (!IsamOK) break;
+    if (ref == refNr) found.push_back(key.str());
+  }
+  BTClearKey(c.fb, keyNr);
+  IsamClearOK();
+  return found;
+}
+
 std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr) {
   std::vector<std::pair<int, std::string>> found;
-  for (int k = 1; k <= static_cast<int>(c.keys.size()); ++k) {
-    BTClearKey(c.fb, k);
-    for (;;) {
-      std::int32_t ref = 0;
-      IsamKeyStr key;
-      BTNextKey(c.fb, k, ref, key);
-      if (!IsamOK) break;
-      if (ref == refNr) found.emplace_back(k, key.str());
-    }
-    BTClearKey(c.fb, k);
-  }
-  IsamClearOK();
+  for (int k = 1; k <= static_cast<int>(c.keys.size()); ++k)
+    for (std::string& key : KEYSOF(c, refNr, k)) found.emplace_back(k, std::move(key));
   return found;
 }
 
@@ -281,6 +287,21 @@ bool ERASERECORD(Catalogue& c, std::int32_t refNr) {
   const bool recOk = DELSTRUCTURE(c, refNr);
   BTUnlockAllOpenFileBlocks();
   return keysOk && recOk;
+}
+
+bool CHANGESTRUCTURE(Catalogue& c, const void* oldRec, const void* newRec, std::int32_t refNr) {
+  if (!LOCKALL(c)) return false;
+  const bool ok = MODSTRUCTURE(c, newRec, refNr);
+  bool keysOk = true;
+  // Every changed key is replaced, even when an earlier one failed.
+  for (int k = 1; ok && k <= static_cast<int>(c.keys.size()); ++k) {
+    if (c.sameKey && c.sameKey(oldRec, newRec, k)) continue;
+    bool keyOk = true;
+    for (const std::string& key : KEYSOF(c, refNr, k)) keyOk = ERASEKEY(c, key, refNr, k) && keyOk;
+    keysOk = ADDKEY(c, c.buildKey(newRec, k), refNr, k) && keyOk && keysOk;
+  }
+  BTUnlockAllOpenFileBlocks();
+  return ok && keysOk;
 }
 
 std::int32_t HIGHESTREC(Catalogue& c) { return c.fb ? BTFileLen(c.fb) : 0; }

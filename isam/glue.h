@@ -55,6 +55,10 @@ struct Catalogue {
   // notice); empty: nothing shown.
   std::function<void(std::string_view text)> tell;
   EmptyKey1 emptyKey1 = EmptyKey1::Allowed;
+  // Whether two records give key k the same text, random parts aside (a
+  // change that keeps it keeps the record's entry). Empty: every change
+  // counts as changing every key.
+  std::function<bool(const void* a, const void* b, int keyNr)> sameKey;
   // Makes a record read from disk safe to use (a damaged length byte must not
   // let a field reach past its bytes); installed on the fileblock at every
   // open and applied to records the rebuild reads straight from disk.
@@ -123,10 +127,17 @@ bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choos
 // Every index entry that points at refNr, in every index (the stored key
 // texts carry random parts, so they are found by record number).
 std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr);
+// The same in index keyNr only: the stored key texts.
+std::vector<std::string> KEYSOF(Catalogue& c, std::int32_t refNr, int keyNr);
 // Erases every index entry of refNr; true when all erasures worked.
 bool ERASEKEYSOF(Catalogue& c, std::int32_t refNr);
 // Erases a record together with all its index entries.
 bool ERASERECORD(Catalogue& c, std::int32_t refNr);
+// Writes newRec over record refNr, which held oldRec, and in the same locked
+// operation replaces the record's own entries of every key whose text the
+// change alters (sameKey) by the one built from newRec. False when the write
+// or a key failed (reported).
+bool CHANGESTRUCTURE(Catalogue& c, const void* oldRec, const void* newRec, std::int32_t refNr);
 
 // Highest record number ever allocated in the open file.
 std::int32_t HIGHESTREC(Catalogue& c);
