@@ -8,9 +8,9 @@
 // lookup and password prompt, so an edited file takes effect at once.
 //
 // Owns: the configuration globals, the language number LANG, the found
-// position XFOUND/YFOUND of the map modules and TEST_FLAG (the start-screen
-// redraw switch, cleared by the configuration editor). Fills the screen
-// toolkit's NAMEADDR.
+// position XFOUND/YFOUND and floors of the map modules, the move values of
+// a moved shelf and TEST_FLAG (the start-screen redraw switch, cleared by
+// the configuration editor). Fills the screen toolkit's NAMEADDR.
 #pragma once
 
 #include <array>
@@ -42,6 +42,19 @@ extern double XFOUND, YFOUND;
 // 1 while the start screen may be drawn a second time after a language
 // change; the main routine sets it, the configuration editor clears it.
 extern std::int32_t TEST_FLAG;
+
+// The floors the staff screens carry from one screen to the next with the
+// map position: the floor to show, the product's floor and the current one.
+extern std::int32_t FLOOR1, FLOOR, CFLOOR;
+// 1 after the product editor added, copied or deleted a product (the
+// not-found log reads it).
+extern std::int32_t REKEY_FLAG;
+// State of the map editor's interactive shelf move, cleared when it ends.
+extern std::int32_t HFLAG, MOVE_FLAG;
+// A moved shelf as the map editor leaves it for its products: old anchor
+// and snapped direction, new anchor, snapped direction and length.
+extern double XORRIG, YORRIG, NXORRIG, NYORRIG, NY2ORRIG;
+extern std::int32_t AORRIG, NAORRIG;
 
 // The file and its lines, index 0 being line 1.
 inline constexpr std::string_view kConfigFile = "lang\\config.txt";
