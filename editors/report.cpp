@@ -4,10 +4,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <system_error>
 
+#include "common/atomicfile.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "isam/isam.h"
@@ -67,23 +67,10 @@ void Show(const Shown& where, std::string_view text) {
 // The whole report replaces the old one only once it is complete. The
 // report folder is made when it is missing.
 bool WriteWhole(std::string_view systemName, const std::string& text) {
-  namespace fs = std::filesystem;
-  const fs::path path = kiosk::HostPath(systemName);
+  const std::filesystem::path path = kiosk::HostPath(systemName);
   std::error_code ec;
-  if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-  const fs::path temp = path.string() + ".partial";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
-  }
-  fs::rename(temp, path, ec);
-  if (ec) fs::remove(temp, ec);
-  return !ec;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+  return kiosk::WriteFileAtomic(path.string(), text);
 }
 
 }  // namespace
