@@ -9,6 +9,7 @@
 #include "common/numtext.h"
 #include "common/text.h"
 #include "editors/prodfile.h"
+#include "isam/glue.h"
 #include "isam/isam.h"
 #include "screen/primitives.h"
 #include "shell/cfgfiles.h"
@@ -167,19 +168,14 @@ std::vector<std::int32_t> SHELFPRODUCTS(std::string_view shelf) {
   // that need their record read.
   const std::string start = wanted.substr(0, 30);
   PRODDEF rec;
-  isam::BTClearKey(PF2, 2);
-  for (;;) {
-    std::int32_t ref = 0;
-    isam::IsamKeyStr key;
-    isam::BTNextKey(PF2, 2, ref, key);
-    if (!isam::IsamOK) break;
-    if (kiosk::UpperCp1252(key.view()).find(start) == std::string::npos) continue;
+  glue::WALKKEY(PRODFILE, 2, [&](std::int32_t ref, const isam::IsamKeyStr& key) {
+    if (kiosk::UpperCp1252(key.view()).find(start) == std::string::npos) return true;
     isam::BTGetRec(PF2, ref, &rec);
-    if (!isam::IsamOK) break;
+    if (!isam::IsamOK) return false;
     if (rec.DEL == 0 && kiosk::UpperCp1252(kiosk::Trim(rec.SHELF.view())) == wanted)
       found.push_back(ref);
-  }
-  isam::BTClearKey(PF2, 2);
+    return true;
+  });
   isam::IsamClearOK();
   return found;
 }

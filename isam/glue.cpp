@@ -253,17 +253,37 @@ bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choos
   return answer == 'A' && DELSTRUCTURE(c, refNr);
 }
 
-std::vector<std::string> KEYSOF(Catalogue& c, std::int32_t refNr, int keyNr) {
-  std::vector<std::string> found;
-  BTClearKey(c.fb, keyNr);
+bool WALKKEY(Catalogue& c, int keyNr,
+             const std::function<bool(std::int32_t ref, const IsamKeyStr& key)>& visit) {
+  BTClearKey(c.fb, keyNr);  // the next entry is the first
+  bool ended = true;
   for (;;) {
     std::int32_t ref = 0;
     IsamKeyStr key;
     BTNextKey(c.fb, keyNr, ref, key);
-    if (!IsamOK) break;
-    if (ref == refNr) found.push_back(key.str());
+    if (!IsamOK) {
+      ended = BTIsamErrorClass() == 1;  // the index's end
+      break;
+    }
+    if (!visit(ref, key)) break;
   }
+  const std::int32_t error = IsamError;
   BTClearKey(c.fb, keyNr);
+  if (ended) {
+    IsamClearOK();
+  } else {
+    IsamOK = false;
+    IsamError = error;
+  }
+  return ended;
+}
+
+std::vector<std::string> KEYSOF(Catalogue& c, std::int32_t refNr, int keyNr) {
+  std::vector<std::string> found;
+  WALKKEY(c, keyNr, [&](std::int32_t ref, const IsamKeyStr& key) {
+    if (ref == refNr) found.push_back(key.str());
+    return true;
+  });
   IsamClearOK();
   return found;
 }

@@ -124,6 +124,12 @@ bool MATCHEDINDEX(std::string_view a, std::string_view b);
 // record; its keys are left to the caller.
 bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choose);
 
+// Visits the entries of index keyNr from its first to its end, until visit
+// returns false. False when the walk broke off on a store error other than
+// the index's end (IsamError tells which; the caller reports it).
+bool WALKKEY(Catalogue& c, int keyNr,
+             const std::function<bool(std::int32_t ref, const isam::IsamKeyStr& key)>& visit);
+
 // Every index entry that points at refNr, in every index (the stored key
 // texts carry random parts, so they are found by record number).
 std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr);

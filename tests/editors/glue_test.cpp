@@ -114,6 +114,39 @@ TEST_F(GlueFileTest, DeletedRecordLeavesNoEntryInAnyIndex) {
   editprod::RELEASE();
 }
 
+TEST_F(GlueFileTest, ChangedRecordKeepsOneEntryPerKeyFromItsNewFields) {
+  ASSERT_TRUE(editprod::SETUP());
+  editprod::OPENITP();
+  for (int i = 0; i < 6; ++i) AddProduct(i);
+  const auto keysOf = [](std::int32_t ref, int k) { return glue::KEYSOF(editprod::PRODFILE, ref, k); };
+  PRODDEF old;
+  isam::BTGetRec(editprod::PF2, 3, &old);
+  const auto unchanged = keysOf(3, 3);
+  // Only the words and the shelf change: keys 3 and 4 keep their entries.
+  editprod::PRODUCT = old;
+  editprod::PRODUCT.KLINE1 = "Renamed";
+  editprod::PRODUCT.SHELF = "Shelf 9";
+  ASSERT_TRUE(editprod::CHANGEPRODUCT(3, old));
+  ASSERT_EQ(keysOf(3, 1).size(), 1u);
+  EXPECT_EQ(keysOf(3, 1)[0].rfind("Renamedwords", 0), 0u);
+  ASSERT_EQ(keysOf(3, 2).size(), 1u);
+  EXPECT_EQ(keysOf(3, 2)[0].rfind("Shelf 9", 0), 0u);
+  EXPECT_EQ(keysOf(3, 3), unchanged);
+  // A catalogue that cannot tell which keys changed replaces them all.
+  struct Restore {
+    decltype(editprod::PRODFILE.sameKey) saved = editprod::PRODFILE.sameKey;
+    ~Restore() { editprod::PRODFILE.sameKey = saved; }
+  } restore;
+  editprod::PRODFILE.sameKey = nullptr;
+  old = editprod::PRODUCT;
+  editprod::PRODUCT.DEPT = "Bakery";
+  ASSERT_TRUE(editprod::CHANGEPRODUCT(3, old));
+  EXPECT_EQ(keysOf(3, 3), std::vector<std::string>{"Bakery"});
+  for (int k = 1; k <= 4; ++k) EXPECT_EQ(keysOf(3, k).size(), 1u) << k;
+  EXPECT_TRUE(Consistent(editprod::PRODFILE));
+  editprod::RELEASE();
+}
+
 TEST_F(GlueFileTest, RebuildAfterMissingIndexKeepsEveryLiveProduct) {
   const auto words = Fill();
   std::filesystem::remove(Path("data/products.IX"));
