@@ -66,6 +66,10 @@ void CVT1(std::string_view keys, char& c);
 // "head" line n, centred at the top.
 void WRITEHEADER(std::int32_t n);
 
+// The record-number label of a record screen: "label3" line 1, the
+// number, then line 2 and the count of records in the file, at the top left.
+void LABELIT3(std::int32_t number, std::int32_t count);
+
 // "writea" line n at (x, y).
 void WRITEASTRING(std::int32_t colour, std::int32_t x, std::int32_t y, std::int32_t fontCode,
                   std::int32_t size, std::int32_t n);

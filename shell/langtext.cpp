@@ -1,6 +1,7 @@
 // Writing language texts: spec lines, headings, single texts, and the
 // translation of a menu key into its position letter.
 #include <cmath>
+#include <string>
 
 #include "common/numtext.h"
 #include "graph/graph.h"
@@ -42,6 +43,16 @@ void WRITEHEADER(std::int32_t n) {
   screen::CLEAR_PROMPT();
   screen::FNT0(253, x, 100, 1, 0, 0, 30, 0, 3, "B", t.view());
   BackgroundBlack();
+}
+
+void LABELIT3(std::int32_t number, std::int32_t count) {
+  GETEXACT("label3", 1);
+  Str255 label = screen::TEMP;
+  label += " " + std::to_string(number) + ".  ";
+  GETEXACT("label3", 2);
+  label += screen::TEMP;
+  label += " " + std::to_string(count) + ".";
+  screen::FNT0(253, 25, 33, 4, 0, 0, 30, 0, 3, "b", label.view());
 }
 
 void WRITEASTRING(std::int32_t colour, std::int32_t x, std::int32_t y, std::int32_t fontCode,

@@ -6,36 +6,60 @@ L = ["E", "F", "I", "S", "P"]
 
 # Field labels and questions, record order. (label, question) per language.
 PROD = {
-"E": [("Search words", "Search words, first line:"), ("More search words", "Search words, second line:"),
-      ("Shelf", "Shelf name or code:"), ("Department", "Department:"), ("Exclusion code", "Exclusion code:"),
-      ("Map position x", "Position on the map, x:"), ("Map position y", "Position on the map, y:"),
-      ("Floor", "Floor:"), ("Heading", "Heading shown to shoppers:")] +
-     [("Line %d" % n, "Location text, line %d:" % n) for n in range(3, 11)] +
-     [("See also", "See also:")],
-"F": [("Mots de recherche", "Mots de recherche, première ligne :"), ("Autres mots", "Mots de recherche, deuxième ligne :"),
-      ("Rayon", "Nom ou code du rayon :"), ("Département", "Département :"), ("Code d'exclusion", "Code d'exclusion :"),
-      ("Position x sur le plan", "Position sur le plan, x :"), ("Position y sur le plan", "Position sur le plan, y :"),
-      ("Étage", "Étage :"), ("Titre", "Titre affiché aux clients :")] +
-     [("Ligne %d" % n, "Texte d'emplacement, ligne %d :" % n) for n in range(3, 11)] +
-     [("Voir aussi", "Voir aussi :")],
-"I": [("Parole di ricerca", "Parole di ricerca, prima riga:"), ("Altre parole", "Parole di ricerca, seconda riga:"),
-      ("Scaffale", "Nome o codice dello scaffale:"), ("Reparto", "Reparto:"), ("Codice di esclusione", "Codice di esclusione:"),
-      ("Posizione x sulla mappa", "Posizione sulla mappa, x:"), ("Posizione y sulla mappa", "Posizione sulla mappa, y:"),
-      ("Piano", "Piano:"), ("Titolo", "Titolo mostrato ai clienti:")] +
-     [("Riga %d" % n, "Testo della posizione, riga %d:" % n) for n in range(3, 11)] +
-     [("Vedi anche", "Vedi anche:")],
-"S": [("Palabras de búsqueda", "Palabras de búsqueda, primera línea:"), ("Más palabras", "Palabras de búsqueda, segunda línea:"),
-      ("Estante", "Nombre o código del estante:"), ("Departamento", "Departamento:"), ("Código de exclusión", "Código de exclusión:"),
-      ("Posición x en el plano", "Posición en el plano, x:"), ("Posición y en el plano", "Posición en el plano, y:"),
-      ("Planta", "Planta:"), ("Título", "Título que ven los clientes:")] +
-     [("Línea %d" % n, "Texto de ubicación, línea %d:" % n) for n in range(3, 11)] +
-     [("Vea también", "Vea también:")],
-"P": [("Palavras de pesquisa", "Palavras de pesquisa, primeira linha:"), ("Mais palavras", "Palavras de pesquisa, segunda linha:"),
-      ("Prateleira", "Nome ou código da prateleira:"), ("Secção", "Secção:"), ("Código de exclusão", "Código de exclusão:"),
-      ("Posição x na planta", "Posição na planta, x:"), ("Posição y na planta", "Posição na planta, y:"),
-      ("Piso", "Piso:"), ("Título", "Título mostrado aos clientes:")] +
-     [("Linha %d" % n, "Texto de localização, linha %d:" % n) for n in range(3, 11)] +
-     [("Veja também", "Veja também:")],
+"E": [("Search words", "Search words, as shoppers type them (no blanks):"),
+      ("More search words", "More search words, as shoppers type them:"),
+      ("Shelf", "Shelf name, as on the map:"), ("Department", "Department, to find products by department:"),
+      ("Exclusion code", "Exclusion code: not logged as not found where a kiosk excludes it:"),
+      ("Map position x", "Map position x, where the kiosk rings the product:"),
+      ("Map position y", "Map position y, where the kiosk rings the product:"),
+      ("Floor", "Floor, whose map the kiosk shows for it:"),
+      ("Heading", "Heading, the first line shoppers read:")] +
+     [("Line %d" % n, "Location text, line %d, shown to shoppers:" % n) for n in range(3, 11)] +
+     [("See also", "See also: related products, shown last:")],
+"F": [("Mots de recherche", "Mots de recherche, tels que les clients les tapent (sans espaces) :"),
+      ("Autres mots", "Autres mots de recherche, tels que les clients les tapent :"),
+      ("Rayon", "Nom du rayon, tel qu'il figure sur le plan :"),
+      ("Département", "Département, pour retrouver les produits par département :"),
+      ("Code d'exclusion", "Code d'exclusion : non noté comme introuvable là où une borne l'exclut :"),
+      ("Position x sur le plan", "Position x sur le plan, où la borne entoure le produit :"),
+      ("Position y sur le plan", "Position y sur le plan, où la borne entoure le produit :"),
+      ("Étage", "Étage dont la borne montre le plan pour ce produit :"),
+      ("Titre", "Titre, la première ligne que lisent les clients :")] +
+     [("Ligne %d" % n, "Texte d'emplacement, ligne %d, montré aux clients :" % n) for n in range(3, 11)] +
+     [("Voir aussi", "Voir aussi : produits apparentés, affichés en dernier :")],
+"I": [("Parole di ricerca", "Parole di ricerca, come le digitano i clienti (senza spazi):"),
+      ("Altre parole", "Altre parole di ricerca, come le digitano i clienti:"),
+      ("Scaffale", "Nome dello scaffale, come sulla mappa:"),
+      ("Reparto", "Reparto, per trovare i prodotti per reparto:"),
+      ("Codice di esclusione", "Codice di esclusione: non registrato come non trovato dove un totem lo esclude:"),
+      ("Posizione x sulla mappa", "Posizione x sulla mappa, dove il totem evidenzia il prodotto:"),
+      ("Posizione y sulla mappa", "Posizione y sulla mappa, dove il totem evidenzia il prodotto:"),
+      ("Piano", "Piano di cui il totem mostra la mappa per il prodotto:"),
+      ("Titolo", "Titolo, la prima riga che leggono i clienti:")] +
+     [("Riga %d" % n, "Testo della posizione, riga %d, mostrato ai clienti:" % n) for n in range(3, 11)] +
+     [("Vedi anche", "Vedi anche: prodotti correlati, mostrati per ultimi:")],
+"S": [("Palabras de búsqueda", "Palabras de búsqueda, tal como las escriben los clientes (sin espacios):"),
+      ("Más palabras", "Más palabras de búsqueda, tal como las escriben los clientes:"),
+      ("Estante", "Nombre del estante, como figura en el plano:"),
+      ("Departamento", "Departamento, para buscar productos por departamento:"),
+      ("Código de exclusión", "Código de exclusión: no se anota como no encontrado donde un terminal lo excluye:"),
+      ("Posición x en el plano", "Posición x en el plano, donde el terminal señala el producto:"),
+      ("Posición y en el plano", "Posición y en el plano, donde el terminal señala el producto:"),
+      ("Planta", "Planta cuyo plano muestra el terminal para el producto:"),
+      ("Título", "Título, la primera línea que leen los clientes:")] +
+     [("Línea %d" % n, "Texto de ubicación, línea %d, que ven los clientes:" % n) for n in range(3, 11)] +
+     [("Vea también", "Vea también: productos relacionados, al final:")],
+"P": [("Palavras de pesquisa", "Palavras de pesquisa, tal como os clientes as escrevem (sem espaços):"),
+      ("Mais palavras", "Mais palavras de pesquisa, tal como os clientes as escrevem:"),
+      ("Prateleira", "Nome da prateleira, tal como na planta:"),
+      ("Secção", "Secção, para encontrar produtos por secção:"),
+      ("Código de exclusão", "Código de exclusão: não registado como não encontrado onde um quiosque o exclui:"),
+      ("Posição x na planta", "Posição x na planta, onde o quiosque assinala o produto:"),
+      ("Posição y na planta", "Posição y na planta, onde o quiosque assinala o produto:"),
+      ("Piso", "Piso cuja planta o quiosque mostra para o produto:"),
+      ("Título", "Título, a primeira linha que os clientes leem:")] +
+     [("Linha %d" % n, "Texto de localização, linha %d, mostrado aos clientes:" % n) for n in range(3, 11)] +
+     [("Veja também", "Veja também: produtos relacionados, mostrados no fim:")],
 }
 PROD_LEN = [55, 55, 35, 14, 14, 16, 16, 5, 55] + [55] * 8 + [55]
 
@@ -288,6 +312,33 @@ T = {
 },
 }
 
+# Messages of the product editor ("edp10"): 1 before the words of the
+# products a hide left visible, 2 and 3 the questions before erasing the
+# product file and before replacing it from prodlist.txt, 4 the refusal of
+# a missing or empty prodlist.txt.
+EDP10 = {
+"E": ["Still shown to shoppers, their search words have no room for the hiding mark:",
+      "Erase every product of the product file?",
+      "Replace every product by the products of prodlist.txt?",
+      "prodlist.txt is missing or empty: the product file is kept as it was."],
+"F": ["Toujours visibles pour les clients, leurs mots de recherche n'ont plus de place pour la marque :",
+      "Effacer tous les produits du fichier des produits ?",
+      "Remplacer tous les produits par ceux de prodlist.txt ?",
+      "prodlist.txt est absent ou vide : le fichier des produits reste tel quel."],
+"I": ["Ancora visibili ai clienti, le loro parole di ricerca non hanno spazio per il segno:",
+      "Cancellare tutti i prodotti dell'archivio dei prodotti?",
+      "Sostituire tutti i prodotti con quelli di prodlist.txt?",
+      "prodlist.txt manca o è vuoto: l'archivio dei prodotti resta com'era."],
+"S": ["Siguen visibles para los clientes, sus palabras de búsqueda no tienen sitio para la marca:",
+      "¿Borrar todos los productos del archivo de productos?",
+      "¿Sustituir todos los productos por los de prodlist.txt?",
+      "prodlist.txt falta o está vacío: el archivo de productos se queda como estaba."],
+"P": ["Continuam visíveis para os clientes, as suas palavras de pesquisa não têm espaço para a marca:",
+      "Apagar todos os produtos do ficheiro de produtos?",
+      "Substituir todos os produtos pelos de prodlist.txt?",
+      "prodlist.txt não existe ou está vazio: o ficheiro de produtos fica como estava."],
+}
+
 def families(s):
     """family -> lines, for language s."""
     t = T[s]
@@ -316,6 +367,7 @@ def families(s):
     out["edp7"] = text_form(title, lines, t["back"])
     for fam in ("edp5", "edp6", "edp8", "edm4"):
         out[fam] = t[fam] + ["******"]
+    out["edp10"] = EDP10[s] + ["*******"]
     return out
 
 REPORT = {  # first word of the product line, page label, closing message
