@@ -10,6 +10,7 @@
 #include "common/hostpath.h"
 #include "common/textfile.h"
 #include "editors/prodfile.h"
+#include "editors/prodfile_editor.h"
 #include "editors/rebuild.h"
 #include "screen/primitives.h"
 
@@ -197,6 +198,7 @@ bool REBUILD() {
 }
 
 void ResetForTest() {
+  ResetEditorForTest();
   PRODUCT = PRODDEF();
   PRODUCT2 = PRODDEF();
   for (auto& s : OUTSTR) s.clear();

@@ -5,6 +5,7 @@
 // here, before the main routine starts. An unconnected hook does nothing.
 #include "shell/kiosk.h"
 
+#include "editors/prodfile_editor.h"
 #include "isam/dberrors.h"
 #include "map/storedc.h"
 #include "screen/primitives.h"
@@ -16,6 +17,7 @@ namespace shell {
 
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
+  EditProdHook = editprod::EDITPROD2;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;
   // The store's error texts are language lines ("dberr"); the store itself
