@@ -7,7 +7,7 @@ from menus import SEL
 from lines import HEAD, WRITEA, SEARCH, QUES, EDC3, LABEL3
 from dberr import DBERR
 from forms import FORMS, SPECS, FT
-import editors, guide, helps
+import editors, guide, helps, zones
 
 ROOT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "install")
 LANGS = ["E", "F", "I", "S", "P"]
@@ -65,7 +65,7 @@ def main():
         write(lang_path("label3", s), LABEL3[s] + ["******"])
         for fam, lines in SPECS.items():
             write(lang_path(fam, s), lines + ["******"])
-        for fam, lines in list(editors.families(s).items()) + list(editors.report_families(s).items()) + list(guide.families(s).items()):
+        for fam, lines in list(editors.families(s).items()) + list(editors.report_families(s).items()) + list(guide.families(s).items()) + list(zones.families(s).items()):
             write(lang_path(fam, s), lines)
         for fam, form in FORMS.items():
             head = "|".join("%s%d" % (k, len(form[k])) for k in "FHCQA")

@@ -208,7 +208,7 @@ def families(s):
     out["g1"] = ["%d %s" % (a, g["deg"]) for a in (0, 45, 90, 135, 180, 225, 315, 270)] + ["%s %d" % (g["font"], k) for k in range(1, 9)] + ["******"]
     out["g3"] = ["%d %s" % (a, g["deg"]) for a in (45, 90, 135, 180, 225, 270, 315, 360)] + ["******"]
     # The keyboard picture's top-left corner.
-    out["g6"] = ["360", "200", "******"]
+    out["g6"] = ["410", "290", "******"]
     out["g5"] = g["g5"] + ["******"]
     t, l = g["edh1"]
     h, c = title_and_lines(t, l, first=860)

@@ -1,43 +1,106 @@
 # -*- coding: utf-8 -*-
-# The help picture ("helps"): map symbols with their names, drawn like the
-# store map (zone 0) and saved as a picture for the guide screens.
-NAMES = {
-"E": ["Map symbols", "Shelf or gondola", "Chilled or frozen cabinet", "Promotion end cap", "Column",
-      "Round display", "Fruit and vegetable table", "The blinking cross: you are here",
-      "The rings: where your product is"],
-"F": ["Symboles du plan", "Rayon ou gondole", "Meuble frais ou surgelés", "Tête de gondole promotionnelle", "Colonne",
-      "Présentoir rond", "Étal de fruits et légumes", "La croix clignotante : vous êtes ici",
-      "Les cercles : l'emplacement de votre produit"],
-"I": ["Simboli della mappa", "Scaffale o gondola", "Banco frigo o surgelati", "Testata promozionale", "Colonna",
-      "Espositore rotondo", "Banco di frutta e verdura", "La croce lampeggiante: voi siete qui",
-      "I cerchi: dove si trova il prodotto"],
-"S": ["Símbolos del plano", "Estante o góndola", "Mueble de frío o congelados", "Cabecera de promoción", "Columna",
-      "Expositor redondo", "Mesa de fruta y verdura", "La cruz que parpadea: usted está aquí",
-      "Los círculos: dónde está su producto"],
-"P": ["Símbolos da planta", "Prateleira ou gôndola", "Móvel de frio ou congelados", "Topo de gôndola promocional", "Coluna",
-      "Expositor redondo", "Banca de fruta e legumes", "A cruz a piscar: está aqui",
-      "Os círculos: onde está o seu produto"],
+# The help picture ("helps"): a small store map drawn like the real one (zone
+# 0 of the store's zones), its parts labelled, and a few lines on how to read
+# the map beside it. Saved as disphelp.bmp for the guide screens.
+#
+# One element per line, the fields of a map element in their order:
+# id|department|season|x|y|length|width|angle|colour|line style|fill|
+# thickness|font|background|fixture code|label|floor|comment.
+# Every id holds HELPSCREEN (only those are drawn); label ids hold L3. For a
+# label, x and y are its top left corner, width 0, height and style letters
+# are in the line style, fill and background fields.
+T = {
+"E": ("How to read the store map",
+      ["Shelf or gondola", "Promotion end cap", "Column", "Round display", "Chilled cabinet",
+       "You are here", "Your product", "Entrance"],
+      ["The store seen from above, the entrance at the bottom.",
+       "Products stand along the shelves and gondolas.",
+       "The yellow cross blinks where you are standing.",
+       "Red rings circle the place of your product.",
+       "F1 zooms in on the part of the store that holds it.",
+       "Our staff will gladly help you find anything."]),
+"F": ("Comment lire le plan du magasin",
+      ["Rayon ou gondole", "Tête de gondole", "Colonne", "Présentoir rond", "Meuble frais",
+       "Vous êtes ici", "Votre produit", "Entrée"],
+      ["Le magasin vu de dessus, l'entrée en bas.",
+       "Les produits sont rangés le long des rayons et des gondoles.",
+       "La croix jaune clignote là où vous vous trouvez.",
+       "Des cercles rouges entourent l'emplacement de votre produit.",
+       "F1 agrandit la partie du magasin où il se trouve.",
+       "Notre personnel vous aidera volontiers."]),
+"I": ("Come leggere la mappa del negozio",
+      ["Scaffale o gondola", "Testata promozionale", "Colonna", "Espositore rotondo", "Banco frigo",
+       "Voi siete qui", "Il vostro prodotto", "Ingresso"],
+      ["Il negozio visto dall'alto, con l'ingresso in basso.",
+       "I prodotti si trovano lungo gli scaffali e le gondole.",
+       "La croce gialla lampeggia dove vi trovate.",
+       "I cerchi rossi indicano il posto del vostro prodotto.",
+       "F1 ingrandisce la parte del negozio in cui si trova.",
+       "Il nostro personale vi aiuterà volentieri."]),
+"S": ("Cómo leer el plano de la tienda",
+      ["Estante o góndola", "Cabecera de promoción", "Columna", "Expositor redondo", "Mueble de frío",
+       "Usted está aquí", "Su producto", "Entrada"],
+      ["La tienda vista desde arriba, con la entrada abajo.",
+       "Los productos están a lo largo de los estantes y las góndolas.",
+       "La cruz amarilla parpadea donde usted se encuentra.",
+       "Los círculos rojos rodean el lugar de su producto.",
+       "F1 amplía la parte de la tienda donde se encuentra.",
+       "Nuestro personal le ayudará con mucho gusto."]),
+"P": ("Como ler a planta da loja",
+      ["Prateleira ou gôndola", "Topo de gôndola", "Coluna", "Expositor redondo", "Móvel de frio",
+       "Está aqui", "O seu produto", "Entrada"],
+      ["A loja vista de cima, com a entrada em baixo.",
+       "Os produtos estão ao longo das prateleiras e das gôndolas.",
+       "A cruz amarela pisca onde se encontra.",
+       "Os círculos vermelhos marcam o lugar do seu produto.",
+       "F1 amplia a parte da loja onde ele se encontra.",
+       "O nosso pessoal terá todo o gosto em ajudar."]),
 }
 
-def line(*f):
-    return "|".join(str(x) for x in f) + "|"
+WHITE, YELLOW, RED, GRAY, GOLD, SCARLET, ORANGE, SKY, LIME, CYAN = 250, 253, 207, 127, 100, 220, 171, 134, 139, 51
+
+def element(ident, x, y, length, width, angle, colour, fill=2, thick=1, code=0, comment="part"):
+    return "|".join(str(v) for v in ("HELPSCREEN " + ident, "Help", "All", x, y, length, width, angle, colour,
+                                     0, fill, thick, 0, 12, code, " ", -999, comment)) + "|"
+
+def label(ident, x, y, text, colour=WHITE, size=20, style="x", font=4, angle=0):
+    return "|".join(str(v) for v in ("HELPSCREEN L3 " + ident, "Help", "All", x, y, "12345", 0, angle, colour,
+                                     0, size, 1, font, style, " ", text, -999, "label")) + "|"
 
 def family(s):
-    n = NAMES[s]
-    out = [line("HELPSCREEN L3 TITLE", "Help", "All", 60, 40, 1, 0, 0, 253, 0, 30, 1, 1, "B", 0, n[0], -999, "title")]
-    # Symbols on the left, their names beside them, one row every 35 units.
-    rows = [
-        ("HELPSCREEN SHELF", 60, 80, 60, 6, 0, 88, 0, 2, 1, 0, 12, 0),
-        ("HELPSCREEN COLD", 60, 115, 60, 8, 0, 134, 0, 2, 1, 0, 12, 0),
-        ("HELPSCREEN ENDCAP", 86, 150, 8, 2, 180, 220, 0, 2, 1, 0, 12, "F3"),
-        ("HELPSCREEN COLUMN", 88, 185, 4, 4, 0, 250, 0, 2, 1, 0, 12, "F1"),
-        ("HELPSCREEN ROUND", 88, 220, 5, 5, 0, 171, 0, 2, 1, 0, 12, "4C"),
-        ("HELPSCREEN TABLE", 70, 255, 40, 10, 0, 140, 0, 2, 1, 0, 12, 0),
-    ]
-    for i, r in enumerate(rows):
-        out.append(line(r[0], "Help", "All", *r[1:], " ", -999, "symbol"))
-        out.append(line("HELPSCREEN L3 N%d" % (i + 1), "Help", "All", 150, r[2] - 8, 1, 0, 0, 250, 0, 20, 1, 4,
-                        "x", 0, n[i + 1], -999, "name"))
-    out.append(line("HELPSCREEN L3 CROSS", "Help", "All", 150, 282, 1, 0, 0, 253, 0, 20, 1, 4, "x", 0, n[7], -999, "name"))
-    out.append(line("HELPSCREEN L3 RINGS", "Help", "All", 150, 302, 1, 0, 0, 220, 0, 20, 1, 4, "x", 0, n[8], -999, "name"))
+    title, names, lines = T[s]
+    shelf, endcap, column, roundd, cabinet, here, product, entrance = names
+    out = [label("TITLE", 20, 30, title, YELLOW, 40, "b", 1)]
+    # The store's walls, the entrance gap between x 100 and 140.
+    out += [element("WALL N", 20, 62, 220, 2, 0, GRAY),
+            element("WALL W", 20, 302, 240, 2, 90, GRAY),
+            element("WALL E", 242, 302, 240, 2, 90, GRAY),
+            element("WALL SW", 20, 304, 80, 2, 0, GRAY),
+            element("WALL SE", 140, 304, 102, 2, 0, GRAY),
+            element("DOORS", 100, 304, 40, 1, 0, LIME, fill=99)]
+    # Two gondolas of two faces each, running up from y 250, an end cap on
+    # the first, a column, a round display and a chilled cabinet on the
+    # east wall.
+    out += [element("GONDOLA 1A", 70, 250, 140, 4, 90, WHITE),
+            element("GONDOLA 1B", 74, 250, 140, 4, 90, GOLD),
+            element("GONDOLA 2A", 160, 250, 140, 4, 90, WHITE),
+            element("GONDOLA 2B", 164, 250, 140, 4, 90, CYAN),
+            element("ENDCAP", 66, 110, 8, 5, 0, SCARLET),
+            element("COLUMN", 120, 135, 4, 4, 0, GRAY, code="F1"),
+            element("ROUND", 115, 215, 6, 6, 0, ORANGE, code="4C"),
+            element("CABINET", 238, 280, 170, 8, 90, SKY)]
+    # The kiosk's cross near the entrance and the rings over a product.
+    out += [element("CROSS H", 114, 287, 12, 2, 0, YELLOW),
+            element("CROSS V", 121, 292, 12, 2, 90, YELLOW),
+            element("RING IN", 162, 160, 4, 4, 0, RED, fill=99, thick=2, code="4C"),
+            element("RING OUT", 162, 160, 7, 7, 0, RED, fill=99, thick=2, code="4C")]
+    out += [label("SHELF", 78, 232, shelf),
+            label("ENDCAP", 78, 96, endcap, SCARLET),
+            label("COLUMN", 126, 131, column, GRAY),
+            label("ROUND", 100, 224, roundd, ORANGE),
+            label("CABINET", 221, 272, cabinet, SKY, angle=90),
+            label("HERE", 128, 280, here, YELLOW),
+            label("PRODUCT", 172, 151, product, RED),
+            label("ENTRANCE", 104, 308, entrance, LIME)]
+    out += [label("LINE %d" % (i + 1), 270, 100 + 30 * i, t, WHITE, 26) for i, t in enumerate(lines)]
     return out
