@@ -47,10 +47,9 @@ std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
   }
 }
 
-MAPDEF ParseLine(std::string_view line) {
-  MAPDEF rec;
+std::array<std::string, 18> LineFields(std::string_view line) {
+  std::array<std::string, 18> f;
   kiosk::Str255 rest(line);
-  std::string f[18];
   for (auto& field : f) {
     kiosk::Str255 head = rest;
     screen::SPLIT(head, rest);
@@ -58,25 +57,19 @@ MAPDEF ParseLine(std::string_view line) {
   }
   // S_THICK, S_MAPLABEL and S_FLOOR are taken as they stand, except that the
   // single blank the export writes for an empty field is read back as empty.
-  auto asIs = [](const std::string& s) { return s == " " ? std::string() : s; };
-  rec.S_ID = kiosk::TrimRight(f[0]);
-  rec.S_DPT = kiosk::TrimRight(f[1]);
-  rec.S_SEAS = kiosk::TrimRight(f[2]);
-  rec.S_X = kiosk::TrimRight(f[3]);
-  rec.S_Y = kiosk::TrimRight(f[4]);
-  rec.S_LENGTH = kiosk::TrimRight(f[5]);
-  rec.S_WIDTH = kiosk::TrimRight(f[6]);
-  rec.S_ANGLE = kiosk::TrimRight(f[7]);
-  rec.S_COLOR = kiosk::TrimRight(f[8]);
-  rec.S_STYLE = kiosk::TrimRight(f[9]);
-  rec.S_FILL = kiosk::TrimRight(f[10]);
-  rec.S_THICK = asIs(f[11]);
-  rec.S_IFLABEL = kiosk::TrimRight(f[12]);
-  rec.S_BCOLOR = kiosk::TrimRight(f[13]);
-  rec.S_SIZE = kiosk::TrimRight(f[14]);
-  rec.S_MAPLABEL = asIs(f[15]);
-  rec.S_FLOOR = asIs(f[16]);
-  rec.S_COMMENT = kiosk::TrimRight(f[17]);
+  for (std::size_t i = 0; i < f.size(); ++i) {
+    if (i == 11 || i == 15 || i == 16) {
+      if (f[i] == " ") f[i].clear();
+    } else {
+      f[i] = kiosk::TrimRight(f[i]);
+    }
+  }
+  return f;
+}
+
+MAPDEF ParseLine(std::string_view line) {
+  MAPDEF rec;
+  ReadLineInto(line, rec);
   rec.DEL = 0;
   return rec;
 }

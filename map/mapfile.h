@@ -8,6 +8,7 @@
 // editor works through the keys.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -85,8 +86,36 @@ void CHECKRECORD(MAPDEF& rec);
 // Builds key 1..3 of a record (key 1 without the record number).
 std::string BUILDKEY(const MAPDEF& rec, int keyNr);
 
-// One exchange line -> a record (DEL 0), with the separator's rules for
-// empty and missing fields.
+// The 18 fields of an exchange line by the separator's rules for empty and
+// missing fields, each as a record holds it: trailing blanks removed, except
+// from the thickness, the label and the floor, which are taken as they
+// stand (the single blank written for an empty one reads as empty).
+std::array<std::string, 18> LineFields(std::string_view line);
+// Fills a record laid out like a map element (MAPDEF, or the help picture's
+// SHELFDEF) from an exchange line; each field is cut to the record's size.
+template <class Record>
+void ReadLineInto(std::string_view line, Record& rec) {
+  const std::array<std::string, 18> f = LineFields(line);
+  rec.S_ID = f[0];
+  rec.S_DPT = f[1];
+  rec.S_SEAS = f[2];
+  rec.S_X = f[3];
+  rec.S_Y = f[4];
+  rec.S_LENGTH = f[5];
+  rec.S_WIDTH = f[6];
+  rec.S_ANGLE = f[7];
+  rec.S_COLOR = f[8];
+  rec.S_STYLE = f[9];
+  rec.S_FILL = f[10];
+  rec.S_THICK = f[11];
+  rec.S_IFLABEL = f[12];
+  rec.S_BCOLOR = f[13];
+  rec.S_SIZE = f[14];
+  rec.S_MAPLABEL = f[15];
+  rec.S_FLOOR = f[16];
+  rec.S_COMMENT = f[17];
+}
+// One exchange line -> a record (DEL 0).
 MAPDEF ParseLine(std::string_view line);
 // A record -> one exchange line (each field as stored, each followed by "|").
 std::string FormatLine(const MAPDEF& rec);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -48,77 +49,113 @@ void MapViewport() {
                      static_cast<std::int16_t>(screen::MAXY - 63), true);
 }
 
-void DispatchFixture() {
-  const std::string size = Upper(editmap::SHELF.S_SIZE.view());
-  struct Entry {
-    const char* code;
-    bool exact;
-    void (*draw)();
-  };
-  static constexpr Entry kTable[] = {
-      {"F1", false, FIXTURES}, {"F2", false, FIXTURES2}, {"F3", false, FIXTURES3},
-      {"F4", false, FIXTURES4}, {"R4", true, GC04},       {"C0", true, GC0},
-      {"4C", false, GC04P},    {"C5", false, GC04P},     {"R42", true, GC03},
-      {"42C", true, GC03P},
-  };
-  for (const Entry& e : kTable) {
-    if (e.exact ? size == e.code : Contains(size, e.code)) {
-      e.draw();
+// The element DrawElement is drawing and its rules, while it runs.
+const ElementText* gElement = nullptr;
+const DrawRules* gRules = &kStoreMap;
+
+// Sets the element and rules for one drawing, and puts the earlier back.
+class Drawing {
+ public:
+  Drawing(const ElementText& e, const DrawRules& r) : element_(gElement), rules_(gRules) {
+    gElement = &e;
+    gRules = &r;
+  }
+  ~Drawing() {
+    gElement = element_;
+    gRules = rules_;
+  }
+  Drawing(const Drawing&) = delete;
+  Drawing& operator=(const Drawing&) = delete;
+
+ private:
+  const ElementText* element_;
+  const DrawRules* rules_;
+};
+
+void DispatchFixture(std::string_view code, std::span<const FixtureCode> fixtures) {
+  const std::string size = Upper(code);
+  for (const FixtureCode& f : fixtures) {
+    if (f.exact ? size == f.code : Contains(size, f.code)) {
+      f.draw();
       F1 = 2;
     }
   }
 }
 
-void DrawLabels() {
-  const std::string_view id = editmap::SHELF.S_ID.view();
+void DrawLabels(std::string_view id, bool languageWord) {
   const std::string I = Upper(id);
   const std::int32_t lang = screen::LANGUAGE2;
   const std::string W = (lang >= 1 && lang <= 5) ? Upper(screen::LANGG[lang].view()) : std::string();
+  // Without the language test every label counts as the current language's.
+  const bool ofLanguage = !languageWord || Contains(I, W);
   const std::int32_t zone = zones::ZONE;
   auto draw = [] {
     MLABEL();
     FLG = 2;
   };
   if (Contains(PGRID.view(), "Y") && zone == 0 && Contains(I, "GRIDL3")) draw();
-  if (Contains(id, "L1") && zone != 0 && Contains(I, W)) draw();
-  if (Contains(id, "L3") && zone == 0 && Contains(I, W) && !Contains(I, "GRIDL3")) draw();
+  if (Contains(id, "L1") && zone != 0 && ofLanguage) draw();
+  if (Contains(id, "L3") && zone == 0 && ofLanguage && !Contains(I, "GRIDL3")) draw();
   if (Contains(id, "L3") && zone == kAllGridLabels && PGRID == "Y") {
     draw();
-  } else if (Contains(I, "GRIDL3") && zone == 0 && Contains(I, W)) {
+  } else if (Contains(I, "GRIDL3") && zone == 0 && ofLanguage) {
     draw();
   }
 }
 
+constexpr FixtureCode kStoreFixtures[] = {
+    {"F1", false, FIXTURES}, {"F2", false, FIXTURES2}, {"F3", false, FIXTURES3},
+    {"F4", false, FIXTURES4}, {"R4", true, GC04},       {"C0", true, GC0},
+    {"4C", false, GC04P},    {"C5", false, GC04P},     {"R42", true, GC03},
+    {"42C", true, GC03P},
+};
+
 }  // namespace
 
+const DrawRules kStoreMap{
+    .groupRule = true,
+    .floorOf = [](std::string_view, std::int32_t floor) { return floor; },
+    .fixtures = kStoreFixtures,
+    .languageLabels = true,
+};
+
+ElementText CurrentElement() { return gElement ? *gElement : TextOf(editmap::SHELF); }
+
+const DrawRules& CurrentRules() { return *gRules; }
+
 void DECODE() {
-  const editmap::MAPDEF& s = editmap::SHELF;
-  IX = TextToReal(s.S_X.view());
-  IY = TextToReal(s.S_Y.view());
-  BL1 = TextToReal(s.S_LENGTH.view());
-  BW1 = TextToReal(s.S_WIDTH.view());
-  BAN = TextToWhole(s.S_ANGLE.view());
-  I2 = TextToWhole(s.S_COLOR.view());
-  I3 = TextToWhole(s.S_STYLE.view());
-  I4 = WholePart(s.S_FILL.view());
-  I5 = TextToWhole(s.S_THICK.view());
-  I6 = TextToWhole(s.S_BCOLOR.view());
-  FLH = TextToWhole(s.S_IFLABEL.view());
-  SFLOOR = WholePart(s.S_FLOOR.view());
+  const ElementText e = CurrentElement();
+  IX = TextToReal(e.x);
+  IY = TextToReal(e.y);
+  BL1 = TextToReal(e.length);
+  BW1 = TextToReal(e.width);
+  BAN = TextToWhole(e.angle);
+  I2 = TextToWhole(e.colour);
+  I3 = TextToWhole(e.style);
+  I4 = WholePart(e.fill);
+  I5 = TextToWhole(e.thick);
+  I6 = TextToWhole(e.background);
+  FLH = TextToWhole(e.font);
+  SFLOOR = WholePart(e.floor);
 }
 
-void DISMAP() {
+void DISMAP() { DrawElement(TextOf(editmap::SHELF), kStoreMap); }
+
+void DrawElement(const ElementText& element, const DrawRules& rules) {
+  const Drawing drawing(element, rules);
   graph::SetBkColor(screen::ColorValue(kBlack));
   F1 = 0;
   FLG = 0;
   FLOOR = CHANGEZONE;
   DECODE();
-  const std::string_view id = editmap::SHELF.S_ID.view();
-  const std::size_t hash = id.find('#');
-  if (hash != std::string_view::npos) SNAMEX = id.substr(0, hash);
+  const std::string_view id = element.id;
   MapViewport();
-  // Members of a group are drawn through the group's "#" element only.
-  if (!SNAMEX.empty() && Contains(id, SNAMEX.view()) && hash == std::string_view::npos) return;
+  if (rules.groupRule) {
+    const std::size_t hash = id.find('#');
+    if (hash != std::string_view::npos) SNAMEX = id.substr(0, hash);
+    // Members of a group are drawn through the group's "#" element only.
+    if (!SNAMEX.empty() && Contains(id, SNAMEX.view()) && hash == std::string_view::npos) return;
+  }
   if (!IsOn(PSHELVES.view()) && Contains(id, "!")) {
     FLG = 1;
     return;
@@ -127,12 +164,12 @@ void DISMAP() {
     FLG = 2;
     return;
   }
-  if (SFLOOR != CHANGEZONE) {
+  if (rules.floorOf(id, SFLOOR) != CHANGEZONE) {
     FLG = 3;
     return;
   }
-  DispatchFixture();
-  DrawLabels();
+  DispatchFixture(element.size, rules.fixtures);
+  DrawLabels(id, rules.languageLabels);
   if (Contains(id, "L1") || Contains(id, "L3")) FLG = 2;  // a label is never a box
   MapViewport();
   if (FLG == 0 && F1 == 0) {

@@ -1,7 +1,7 @@
 // Fixtures: fixed little drawings at an element's anchor, in map units, made
 // of rotated boxes in the element's colours and, for the round tables,
 // circles. Their size does not follow the element's length and width, except
-// for the rails of F3 and F4.
+// for the rails of F3 and F4. F6 is drawn by the help picture only.
 //
 // Directions on screen: 0 runs right, 90 up, 180 left, 270 down; a box's
 // width (the element's length) runs along its angle and its depth a quarter
@@ -34,7 +34,7 @@ enum class Set { Straight, Diagonal, None };
 
 // F2 to F4 choose their set from the angle as a whole number.
 Set SetOfAngle() {
-  switch (TextToWhole(editmap::SHELF.S_ANGLE.view())) {
+  switch (TextToWhole(CurrentElement().angle)) {
     case 0: case 90: case 180: case 360: return Set::Straight;
     case 45: case 135: case 235: case 315: return Set::Diagonal;
     default: return Set::None;
@@ -76,6 +76,21 @@ void CornerRack(double square, double diagonalDepth, double diagonalWidth) {
   }
 }
 
+// A bar from (x, y) along the angle, its thickness centred on that line.
+void Bar(std::int32_t angle, double x, double y, double thickness, double length) {
+  const double a = angle * M_PI / 180;
+  // The box's depth runs a quarter turn counter-clockwise from its anchor,
+  // so the anchor moves half the thickness the other way (map y runs down).
+  Box(angle, x + thickness / 2 * std::sin(a), y + thickness / 2 * std::cos(a), thickness, length);
+}
+
+// A square centred on (x, y), its sides along the angle.
+void CentredSquare(std::int32_t angle, double x, double y, double side) {
+  const double a = angle * M_PI / 180;
+  Box(angle, x + side / 2 * (std::sin(a) - std::cos(a)), y + side / 2 * (std::sin(a) + std::cos(a)),
+      side, side);
+}
+
 }  // namespace
 
 void LSTYLE() {
@@ -96,7 +111,8 @@ void LSTYLE() {
 // anchor with four thin rails 3 long forming a pinwheel on it; diagonal, a
 // similar make-up turned by 45 degrees. Chosen by the angle's text.
 void FIXTURES() {
-  const std::string_view angle = editmap::SHELF.S_ANGLE.view();
+  const ElementText e = CurrentElement();
+  const std::string_view angle = e.angle;
   const double X = IX, Y = IY;
   if (Contains(angle, "0") || Contains(angle, "180") || Contains(angle, "270") ||
       Contains(angle, "360")) {
@@ -177,6 +193,18 @@ void GC03P() {
   const double X = IX, Y = IY;
   Box(90, X, Y + 1.5, 0.05, 3.1);
   Box(180, X + 1.25, Y, 0.05, 1.25);
+}
+
+// F6, a four-way stand: four arms 3 long and 0.5 thick meeting at the
+// anchor, with a 1.5 x 1.5 hub on it. Straight, the arms run right, up, left
+// and down; turned, along the diagonals and the hub turned with them. The
+// set is chosen from the angle as for F2 to F4.
+void FIXTURES6() {
+  const Set set = SetOfAngle();
+  if (set == Set::None) return;
+  const std::int32_t first = set == Set::Straight ? 360 : 45;
+  for (int k = 0; k < 4; ++k) Bar(first == 360 ? 90 * (k + 1) : 45 + 90 * k, IX, IY, 0.5, 3);
+  CentredSquare(first, IX, IY, 1.5);
 }
 
 }  // namespace mapview

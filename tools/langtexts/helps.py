@@ -12,7 +12,7 @@
 T = {
 "E": ("How to read the store map",
       ["Shelf or gondola", "Promotion end cap", "Column", "Round display", "Chilled cabinet",
-       "You are here", "Your product", "Entrance"],
+       "You are here", "Your product", "Entrance", "Four-way stand"],
       ["The store seen from above, the entrance at the bottom.",
        "Products stand along the shelves and gondolas.",
        "The yellow cross blinks where you are standing.",
@@ -21,7 +21,7 @@ T = {
        "Our staff will gladly help you find anything."]),
 "F": ("Comment lire le plan du magasin",
       ["Rayon ou gondole", "Tête de gondole", "Colonne", "Présentoir rond", "Meuble frais",
-       "Vous êtes ici", "Votre produit", "Entrée"],
+       "Vous êtes ici", "Votre produit", "Entrée", "Présentoir en croix"],
       ["Le magasin vu de dessus, l'entrée en bas.",
        "Les produits sont rangés le long des rayons et des gondoles.",
        "La croix jaune clignote là où vous vous trouvez.",
@@ -30,7 +30,7 @@ T = {
        "Notre personnel vous aidera volontiers."]),
 "I": ("Come leggere la mappa del negozio",
       ["Scaffale o gondola", "Testata promozionale", "Colonna", "Espositore rotondo", "Banco frigo",
-       "Voi siete qui", "Il vostro prodotto", "Ingresso"],
+       "Voi siete qui", "Il vostro prodotto", "Ingresso", "Espositore a croce"],
       ["Il negozio visto dall'alto, con l'ingresso in basso.",
        "I prodotti si trovano lungo gli scaffali e le gondole.",
        "La croce gialla lampeggia dove vi trovate.",
@@ -39,7 +39,7 @@ T = {
        "Il nostro personale vi aiuterà volentieri."]),
 "S": ("Cómo leer el plano de la tienda",
       ["Estante o góndola", "Cabecera de promoción", "Columna", "Expositor redondo", "Mueble de frío",
-       "Usted está aquí", "Su producto", "Entrada"],
+       "Usted está aquí", "Su producto", "Entrada", "Expositor en cruz"],
       ["La tienda vista desde arriba, con la entrada abajo.",
        "Los productos están a lo largo de los estantes y las góndolas.",
        "La cruz amarilla parpadea donde usted se encuentra.",
@@ -48,7 +48,7 @@ T = {
        "Nuestro personal le ayudará con mucho gusto."]),
 "P": ("Como ler a planta da loja",
       ["Prateleira ou gôndola", "Topo de gôndola", "Coluna", "Expositor redondo", "Móvel de frio",
-       "Está aqui", "O seu produto", "Entrada"],
+       "Está aqui", "O seu produto", "Entrada", "Expositor em cruz"],
       ["A loja vista de cima, com a entrada em baixo.",
        "Os produtos estão ao longo das prateleiras e das gôndolas.",
        "A cruz amarela pisca onde se encontra.",
@@ -69,7 +69,7 @@ def label(ident, x, y, text, colour=WHITE, size=20, style="x", font=4, angle=0):
 
 def family(s):
     title, names, lines = T[s]
-    shelf, endcap, column, roundd, cabinet, here, product, entrance = names
+    shelf, endcap, column, roundd, cabinet, here, product, entrance, stand = names
     out = [label("TITLE", 20, 30, title, YELLOW, 40, "b", 1)]
     # The store's walls, the entrance gap between x 100 and 140.
     out += [element("WALL N", 20, 62, 220, 2, 0, GRAY),
@@ -79,8 +79,8 @@ def family(s):
             element("WALL SE", 140, 304, 102, 2, 0, GRAY),
             element("DOORS", 100, 304, 40, 1, 0, LIME, fill=99)]
     # Two gondolas of two faces each, running up from y 250, an end cap on
-    # the first, a column, a round display and a chilled cabinet on the
-    # east wall.
+    # the first, a column, a round display, a four-way stand and a chilled
+    # cabinet on the east wall.
     out += [element("GONDOLA 1A", 70, 250, 140, 4, 90, WHITE),
             element("GONDOLA 1B", 74, 250, 140, 4, 90, GOLD),
             element("GONDOLA 2A", 160, 250, 140, 4, 90, WHITE),
@@ -88,6 +88,7 @@ def family(s):
             element("ENDCAP", 66, 110, 8, 5, 0, SCARLET),
             element("COLUMN", 120, 135, 4, 4, 0, GRAY, code="F1"),
             element("ROUND", 115, 215, 6, 6, 0, ORANGE, code="4C"),
+            element("STAND", 95, 175, 3, 3, 0, WHITE, code="F6"),
             element("CABINET", 238, 280, 170, 8, 90, SKY)]
     # The kiosk's cross near the entrance and the rings over a product.
     out += [element("CROSS H", 114, 287, 12, 2, 0, YELLOW),
@@ -98,6 +99,7 @@ def family(s):
             label("ENDCAP", 78, 96, endcap, SCARLET),
             label("COLUMN", 126, 131, column, GRAY),
             label("ROUND", 100, 224, roundd, ORANGE),
+            label("STAND", 101, 171, stand),
             label("CABINET", 221, 272, cabinet, SKY, angle=90),
             label("HERE", 128, 280, here, YELLOW),
             label("PRODUCT", 172, 151, product, RED),
