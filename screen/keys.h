@@ -24,6 +24,7 @@ inline constexpr std::int32_t kF1 = 187;  // F2..F7 follow: kF1 + 1 .. kF1 + 6
 inline constexpr std::int32_t kF8 = 194;
 inline constexpr std::int32_t kF10 = 196;
 inline constexpr std::int32_t kUp = 200;
+inline constexpr std::int32_t kDown = 208;
 inline constexpr std::int32_t kPageDown = 209;
 
 // F1..F8, the keys that show a hit on the map (and end any menu).
@@ -47,5 +48,7 @@ inline constexpr std::int32_t kLeft = 166;
 // ---- Result codes
 // The shopper's search ends with this after staff typed the staff code.
 inline constexpr std::int32_t kStaffLeft = 126;
+// The guide ends with this.
+inline constexpr std::int32_t kGuideLeft = 100;
 
 }  // namespace screen::key

@@ -8,6 +8,7 @@
 #include "editors/prodfile_editor.h"
 #include "isam/dberrors.h"
 #include "map/storedc.h"
+#include "screen/gtest.h"
 #include "screen/primitives.h"
 #include "shell/editcfg.h"
 #include "shell/langs.h"
@@ -18,6 +19,7 @@ namespace shell {
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
   EditProdHook = editprod::EDITPROD2;
+  GuideHook = gtest::GTESTX;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;
   // The store's error texts are language lines ("dberr"); the store itself

@@ -27,7 +27,7 @@ G = {
           "Its colour, line style and thickness are those of the element."]),
  "edh6": ("Fill styles of map elements", ["Fill 1: background colour", "Fill 0: background colour",
           "Fill 3: horizontal lines", "Fill 4: vertical lines", "Fill 5: crossed lines",
-          "Fill 6: backward diagonals", "Fill 7: forward diagonals", "Fills 5 and 7 on one box",
+          "Fill 6: rising diagonals", "Fill 7: falling diagonals", "Fills 5 and 7 on one box",
           "Fills 5 and 6 on one box", "Fill 4: vertical lines", "Fill 5: crossed lines",
           "Fills 5 and 8 on one box", "Fills 5 and 8 on one box", "Fills 6 and 7 on one box"]),
  "edh8": ("The keyboard", ["Letters choose menu items; F1 shows a product on the map.",
@@ -100,7 +100,7 @@ G = {
           "Colore, stile e spessore della linea sono quelli dell'elemento."]),
  "edh6": ("Riempimenti degli elementi della mappa", ["Riempimento 1: colore di sfondo", "Riempimento 0: colore di sfondo",
           "Riempimento 3: linee orizzontali", "Riempimento 4: linee verticali", "Riempimento 5: quadrettato",
-          "Riempimento 6: diagonali a sinistra", "Riempimento 7: diagonali a destra",
+          "Riempimento 6: diagonali ascendenti", "Riempimento 7: diagonali discendenti",
           "Riempimenti 5 e 7 sovrapposti", "Riempimenti 5 e 6 sovrapposti", "Riempimento 4: linee verticali",
           "Riempimento 5: quadrettato", "Riempimenti 5 e 8 sovrapposti", "Riempimenti 5 e 8 sovrapposti",
           "Riempimenti 6 e 7 sovrapposti"]),
@@ -137,7 +137,7 @@ G = {
           "Su color, estilo y grosor de línea son los del elemento."]),
  "edh6": ("Rellenos de los elementos del plano", ["Relleno 1: color de fondo", "Relleno 0: color de fondo",
           "Relleno 3: líneas horizontales", "Relleno 4: líneas verticales", "Relleno 5: cuadrícula",
-          "Relleno 6: diagonales hacia atrás", "Relleno 7: diagonales hacia delante",
+          "Relleno 6: diagonales ascendentes", "Relleno 7: diagonales descendentes",
           "Rellenos 5 y 7 superpuestos", "Rellenos 5 y 6 superpuestos", "Relleno 4: líneas verticales",
           "Relleno 5: cuadrícula", "Rellenos 5 y 8 superpuestos", "Rellenos 5 y 8 superpuestos",
           "Rellenos 6 y 7 superpuestos"]),
@@ -174,7 +174,7 @@ G = {
           "A cor, o estilo e a espessura da linha são os do elemento."]),
  "edh6": ("Preenchimentos dos elementos da planta", ["Preenchimento 1: cor de fundo", "Preenchimento 0: cor de fundo",
           "Preenchimento 3: linhas horizontais", "Preenchimento 4: linhas verticais", "Preenchimento 5: quadriculado",
-          "Preenchimento 6: diagonais para trás", "Preenchimento 7: diagonais para a frente",
+          "Preenchimento 6: diagonais ascendentes", "Preenchimento 7: diagonais descendentes",
           "Preenchimentos 5 e 7 sobrepostos", "Preenchimentos 5 e 6 sobrepostos", "Preenchimento 4: linhas verticais",
           "Preenchimento 5: quadriculado", "Preenchimentos 5 e 8 sobrepostos", "Preenchimentos 5 e 8 sobrepostos",
           "Preenchimentos 6 e 7 sobrepostos"]),
@@ -205,8 +205,11 @@ def families(s):
             "P": "A ou Esc: voltar ao guia"}[s]]
     out = {}
     out["cont1"] = g["cont1"] + ["******"]
-    out["g1"] = ["%d %s" % (a, g["deg"]) for a in (0, 45, 90, 135, 180, 225, 315, 270)] + ["%s %d" % (g["font"], k) for k in range(1, 9)] + ["******"]
-    out["g3"] = ["%d %s" % (a, g["deg"]) for a in (45, 90, 135, 180, 225, 270, 315, 360)] + ["******"]
+    # The directions' texts start with blanks so that they clear the point they turn around.
+    out["g1"] = ["    %d %s" % (a, g["deg"]) for a in (0, 45, 90, 135, 180, 225, 315, 270)] + ["%s %d" % (g["font"], k) for k in range(1, 9)] + ["******"]
+    # The angle labels in the order the guide places them: down right, down,
+    # down left, right (running back to the anchor), up left, up, up right, left.
+    out["g3"] = ["%d %s" % (a, g["deg"]) for a in (315, 270, 225, 360, 135, 90, 45, 180)] + ["******"]
     # The keyboard picture's top-left corner.
     out["g6"] = ["410", "290", "******"]
     out["g5"] = g["g5"] + ["******"]
@@ -224,7 +227,9 @@ def families(s):
     h, c = title_and_lines(t, l, first=300, step=70, size=32)
     out["edh4"] = form(foot, h, c)
     t, l = g["edh5"]
-    h, c = title_and_lines(t, l, first=820)
+    # Beside the boxes, which turn around (700, 250).
+    h = ["253|1340|200|1|0|0|44|2|0|b|" + t]
+    c = ["250|1340|%d|4|0|0|26|2|0|x|%s" % (290 + 45 * i, line) for i, line in enumerate(l)]
     out["edh5"] = form([], h, c)
     t, l = g["edh6"]
     h = ["253|960|70|1|0|0|40|2|0|b|" + t]
