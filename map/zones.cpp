@@ -30,21 +30,29 @@ const std::array<double, kFields + 1>& ZoneRow(int z) {
 
 }  // namespace
 
-std::array<double, kFields + 1> ParseZoneLine(std::string_view line) {
-  std::array<double, kFields + 1> row{};
+std::array<kiosk::Str255, kFields + 1> SplitZoneLine(std::string_view line) {
+  std::array<kiosk::Str255, kFields + 1> fields{};
   kiosk::Str255 rest(line);
   for (int i = 1; i <= kFields; ++i) {
     kiosk::Str255 head = rest;
     screen::SPLIT(head, rest);
-    screen::STRINGTOREAL(head.view(), row[static_cast<std::size_t>(i)]);
+    fields[static_cast<std::size_t>(i)] = head;
   }
-  row[0] = 0;
+  return fields;
+}
+
+std::array<double, kFields + 1> ParseZoneLine(std::string_view line) {
+  const std::array<kiosk::Str255, kFields + 1> fields = SplitZoneLine(line);
+  std::array<double, kFields + 1> row{};
+  for (int i = 1; i <= kFields; ++i) {
+    screen::STRINGTOREAL(fields[static_cast<std::size_t>(i)].view(), row[static_cast<std::size_t>(i)]);
+  }
   return row;
 }
 
 void LOADZONES() {
   kiosk::TextFile in;
-  if (!in.Open("data\\zonedef.txt")) return;
+  if (!in.Open(kZoneFile)) return;
   double n = 0;
   screen::STRINGTOREAL(in.ReadLine().view(), n);
   NUMOFZONES = RealToWhole(n);

@@ -10,10 +10,13 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/shortstr.h"
+
 namespace zones {
 
 inline constexpr int kMaxZone = 50;  // the table holds zones 0..50
 inline constexpr int kFields = 18;
+inline constexpr const char* kZoneFile = "data\\zonedef.txt";
 
 // SHELFVAR[z][i]: field i (1..18) of zone z; [z][0] is 0.
 extern std::array<std::array<double, kFields + 1>, kMaxZone + 1> SHELFVAR;
@@ -34,8 +37,11 @@ extern std::int16_t OFFSETX_CIRCLES, OFFSETY_CIRCLES, TARGETMINY, X_OFFSETX,
 // zone 50 are ignored.
 void LOADZONES();
 
-// Splits one zone line into fields 1..18 (field i at [i]); a field that is
-// not a number, or is missing, reads as 0.
+// Splits one zone line into its field texts 1..18 (field i at [i]) by the
+// separator's rules; missing fields are empty.
+std::array<kiosk::Str255, kFields + 1> SplitZoneLine(std::string_view line);
+// The same fields as numbers; a field that is not a number, or is missing,
+// reads as 0.
 std::array<double, kFields + 1> ParseZoneLine(std::string_view line);
 
 // Copies the fields of zone ZONE into the globals; a zone number outside the

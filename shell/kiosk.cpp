@@ -7,6 +7,7 @@
 
 #include "editors/prodfile_editor.h"
 #include "isam/dberrors.h"
+#include "map/editzone.h"
 #include "map/storedc.h"
 #include "screen/gtest.h"
 #include "screen/primitives.h"
@@ -22,6 +23,7 @@ int KioskMain() {
   GuideHook = gtest::GTESTX;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;
+  langs::EditZonesHook = editzone::EDITZONES;
   // The store's error texts are language lines ("dberr"); the store itself
   // knows nothing of languages, so it asks through this fetcher.
   dberrors::SetDberrFetcher([](int line) {

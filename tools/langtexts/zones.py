@@ -3,7 +3,7 @@
 # definition per field, keys A..R), the value placements "zone0" (line 1 the
 # zone's number beside the heading, lines 2..19 the values of A..R) and the
 # prompt line "zonel1" (two texts, their x, the arrow-keys picture's x and
-# y + 32).
+# y + 32, then the message shown when saving fails).
 
 # Per key letter A..R: (label on the form, question after "Enter ", used by
 # the map display). The field behind each letter is the editor's.
@@ -125,12 +125,22 @@ T = {
 }
 
 # The prompt line: (keys text, save text, x of each, x of the arrow keys).
+# The keys text starts at the left, the picture 16 pixels after it and the
+# save text ends 40 pixels from the right edge (widths in font 4, size 30).
 P = {
-"E": ("A to R: change a value      Another zone:", "S or Pause: save      Esc: leave without saving", 40, 1060, 665),
-"F": ("A à R : modifier une valeur      Autre zone :", "S ou Pause : enregistrer      Échap : quitter sans enregistrer", 30, 900, 690),
-"I": ("Da A a R: modifica un valore      Altra zona:", "S o Pausa: salva      Esc: esci senza salvare", 40, 1100, 690),
-"S": ("A a R: cambiar un valor      Otra zona:", "S o Pausa: guardar      Esc: salir sin guardar", 40, 1060, 600),
-"P": ("A a R: alterar um valor      Outra zona:", "S ou Pausa: guardar      Esc: sair sem guardar", 40, 1060, 610),
+"E": ("A to R: change a value      Another zone:", "S or Pause: save      Esc: leave without saving", 40, 1329, 540),
+"F": ("A à R : modifier une valeur      Autre zone :", "S ou Pause : enregistrer      Échap : quitter sans enregistrer", 40, 1173, 563),
+"I": ("Da A a R: modifica un valore      Altra zona:", "S o Pausa: salva      Esc: esci senza salvare", 40, 1353, 571),
+"S": ("A a R: cambiar un valor      Otra zona:", "S o Pausa: guardar      Esc: salir sin guardar", 40, 1353, 507),
+"P": ("A a R: alterar um valor      Outra zona:", "S ou Pausa: guardar      Esc: sair sem guardar", 40, 1328, 510),
+}
+# Shown for 5 seconds when the file could not be written.
+SAVE_FAILED = {
+"E": "The zones could not be saved; zonedef.txt is as it was.",
+"F": "Les zones n'ont pas pu être enregistrées ; zonedef.txt est inchangé.",
+"I": "Non è stato possibile salvare le zone; zonedef.txt è rimasto com'era.",
+"S": "No se han podido guardar las zonas; zonedef.txt sigue como estaba.",
+"P": "Não foi possível guardar as zonas; o zonedef.txt ficou como estava.",
 }
 
 KEYS = "ABCDEFGHIJKLMNOPQR"
@@ -139,7 +149,7 @@ KEY_X, LABEL_X, VALUE_X = 60, 110, 1100
 USED, UNUSED = 253, 127  # value colours: fields the map display uses, and the rest
 HEADING_Y = 70
 # The arrow-keys picture sits in the prompt box, its top 32 above this y.
-PICTURE_Y = 1055
+PICTURE_Y = 1062
 
 def families(s):
     fields = F[s]
@@ -159,4 +169,4 @@ def families(s):
                for (_, _, used), y in zip(fields, ys)]
     keys, save, x1, x2, xp = P[s]
     return {"zonel2": form, "zone0": places + ["******"],
-            "zonel1": [keys, save, str(x1), str(x2), str(xp), str(PICTURE_Y), "******"]}
+            "zonel1": [keys, save, str(x1), str(x2), str(xp), str(PICTURE_Y), SAVE_FAILED[s], "******"]}
