@@ -157,97 +157,78 @@ struct KeyPlace {
 
 constexpr int kPitch = 56, kMarginX = 24, kMarginY = 24;
 
+int PixelX(double keys) { return kMarginX + static_cast<int>(std::lround(keys * kPitch)); }
+int PixelY(double keys) { return kMarginY + static_cast<int>(std::lround(keys * kPitch)); }
+
 void DrawKey(const KeyPlace& k) {
-  const int x1 = kMarginX + static_cast<int>(std::lround(k.x * kPitch));
-  const int y1 = kMarginY + static_cast<int>(std::lround(k.y * kPitch));
-  const int x2 = x1 + static_cast<int>(std::lround(k.w * kPitch)) - 5;
-  const int y2 = y1 + kPitch - 5;
-  KeyCap(x1, y1, x2, y2, k.face);
+  const int x1 = PixelX(k.x), y1 = PixelY(k.y);
+  KeyCap(x1, y1, PixelX(k.x + k.w) - 5, y1 + kPitch - 5, k.face);
   if (k.label[0] != '\0') screen::FNT0(kBlack, x1 + 7, y1 + 6, 4, 0, 0, 15, 0, 0, "b", k.label);
 }
+
+// The main block starts a little below the function keys.
+constexpr double kTop = 1.4;
 
 // 1100 x 400: a full keyboard. The keys the kiosk reads stand out: letters
 // (menu choices and answers) white, Esc red, Enter and Pause green, F1 cyan,
 // Alt and M yellow, the arrows light blue; the rest grey.
 void Keyboard() {
   Clear(1100, 400);
-  const int grey = kLightGray, letter = kWhite;
-  std::vector<KeyPlace> keys = {{0, 0, 1, "Esc", kRed}, {2, 0, 1, "F1", kSkyCyan}};
-  for (int i = 2; i <= 12; ++i) {
-    static const char* names[] = {"", "", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12"};
-    keys.push_back({2.0 + (i - 1) + (i > 4 ? 0.5 : 0) + (i > 8 ? 0.5 : 0), 0, 1, names[i], grey});
-  }
-  keys.push_back({15.5, 0, 1, "PrtSc", grey});
-  keys.push_back({16.5, 0, 1, "ScrLk", grey});
-  keys.push_back({17.5, 0, 1, "Pause", kLime});
-  const double top = 1.4;  // the main block starts a little below the function keys
-  const char* row1 = "`1234567890-=";
-  for (int i = 0; i < 13; ++i) keys.push_back({static_cast<double>(i), top, 1, "", grey});
-  keys.push_back({13, top, 2, "", grey});  // Backspace
-  keys.push_back({0, top + 1, 1.5, "Tab", grey});
-  const char* row2 = "QWERTYUIOP[]";
-  for (int i = 0; i < 12; ++i) keys.push_back({1.5 + i, top + 1, 1, "", row2[i] < 'A' ? grey : letter});
-  keys.push_back({13.5, top + 1, 1.5, "", grey});
-  keys.push_back({0, top + 2, 1.75, "Caps", grey});
-  const char* row3 = "ASDFGHJKL;'";
-  for (int i = 0; i < 11; ++i) keys.push_back({1.75 + i, top + 2, 1, "", row3[i] < 'A' ? grey : letter});
-  keys.push_back({12.75, top + 2, 2.25, "Enter", kLime});
-  keys.push_back({0, top + 3, 2.25, "Shift", grey});
-  const char* row4 = "ZXCVBNM,./";
-  for (int i = 0; i < 10; ++i) {
-    const int face = row4[i] == 'M' ? kYellow : row4[i] < 'A' ? grey : letter;
-    keys.push_back({2.25 + i, top + 3, 1, "", face});
-  }
-  keys.push_back({12.25, top + 3, 2.75, "Shift", grey});
-  keys.push_back({0, top + 4, 1.25, "Ctrl", grey});
-  keys.push_back({1.25, top + 4, 1.25, "", grey});
-  keys.push_back({2.5, top + 4, 1.25, "Alt", kYellow});
-  keys.push_back({3.75, top + 4, 6.25, "", grey});
-  keys.push_back({10, top + 4, 1.25, "AltGr", grey});
-  keys.push_back({11.25, top + 4, 1.25, "", grey});
-  keys.push_back({12.5, top + 4, 1.25, "", grey});
-  keys.push_back({13.75, top + 4, 1.25, "Ctrl", grey});
-  // The editing block and the arrows.
-  keys.push_back({15.5, top, 1, "Ins", grey});
-  keys.push_back({16.5, top, 1, "Home", grey});
-  keys.push_back({17.5, top, 1, "PgUp", grey});
-  keys.push_back({15.5, top + 1, 1, "Del", grey});
-  keys.push_back({16.5, top + 1, 1, "End", grey});
-  keys.push_back({17.5, top + 1, 1, "PgDn", grey});
-  keys.push_back({16.5, top + 3, 1, "", kLightSky});
-  keys.push_back({15.5, top + 4, 1, "", kLightSky});
-  keys.push_back({16.5, top + 4, 1, "", kLightSky});
-  keys.push_back({17.5, top + 4, 1, "", kLightSky});
-  for (const KeyPlace& k : keys) DrawKey(k);
-
-  // Characters on the plain keys, centred.
-  auto centre = [](double x, double y, double w, std::string_view text, int size) {
-    const int cx = kMarginX + static_cast<int>(std::lround((x + w / 2) * kPitch)) - 3;
-    const int cy = kMarginY + static_cast<int>(std::lround(y * kPitch)) + 10;
-    screen::FNT0(kBlack, cx, cy, 4, 0, 0, size, 2, 0, "b", text);
+  constexpr int grey = kLightGray;
+  static constexpr KeyPlace kKeys[] = {
+      {0, 0, 1, "Esc", kRed}, {2, 0, 1, "F1", kSkyCyan}, {3, 0, 1, "F2", grey}, {4, 0, 1, "F3", grey},
+      {5, 0, 1, "F4", grey}, {6.5, 0, 1, "F5", grey}, {7.5, 0, 1, "F6", grey}, {8.5, 0, 1, "F7", grey},
+      {9.5, 0, 1, "F8", grey}, {11, 0, 1, "F9", grey}, {12, 0, 1, "F10", grey}, {13, 0, 1, "F11", grey},
+      {14, 0, 1, "F12", grey}, {15.5, 0, 1, "PrtSc", grey}, {16.5, 0, 1, "ScrLk", grey},
+      {17.5, 0, 1, "Pause", kLime},
+      {13, kTop, 2, "", grey},  // Backspace
+      {0, kTop + 1, 1.5, "Tab", grey}, {13.5, kTop + 1, 1.5, "", grey},
+      {0, kTop + 2, 1.75, "Caps", grey}, {12.75, kTop + 2, 2.25, "Enter", kLime},
+      {0, kTop + 3, 2.25, "Shift", grey}, {12.25, kTop + 3, 2.75, "Shift", grey},
+      {0, kTop + 4, 1.25, "Ctrl", grey}, {1.25, kTop + 4, 1.25, "", grey}, {2.5, kTop + 4, 1.25, "Alt", kYellow},
+      {3.75, kTop + 4, 6.25, "", grey}, {10, kTop + 4, 1.25, "AltGr", grey}, {11.25, kTop + 4, 1.25, "", grey},
+      {12.5, kTop + 4, 1.25, "", grey}, {13.75, kTop + 4, 1.25, "Ctrl", grey},
+      // The editing block and the arrows.
+      {15.5, kTop, 1, "Ins", grey}, {16.5, kTop, 1, "Home", grey}, {17.5, kTop, 1, "PgUp", grey},
+      {15.5, kTop + 1, 1, "Del", grey}, {16.5, kTop + 1, 1, "End", grey}, {17.5, kTop + 1, 1, "PgDn", grey},
+      {16.5, kTop + 3, 1, "", kLightSky}, {15.5, kTop + 4, 1, "", kLightSky},
+      {16.5, kTop + 4, 1, "", kLightSky}, {17.5, kTop + 4, 1, "", kLightSky},
   };
-  for (int i = 0; i < 13; ++i) centre(i, top, 1, std::string_view(row1 + i, 1), 24);
-  for (int i = 0; i < 12; ++i) centre(1.5 + i, top + 1, 1, std::string_view(row2 + i, 1), 24);
-  for (int i = 0; i < 11; ++i) centre(1.75 + i, top + 2, 1, std::string_view(row3 + i, 1), 24);
-  for (int i = 0; i < 10; ++i) centre(2.25 + i, top + 3, 1, std::string_view(row4 + i, 1), 24);
+  for (const KeyPlace& k : kKeys) DrawKey(k);
+
+  // The keys of one character each, row by row, the character centred.
+  struct CharacterRow {
+    double x, y;
+    const char* keys;
+  };
+  static constexpr CharacterRow kRows[] = {
+      {0, kTop, "`1234567890-="}, {1.5, kTop + 1, "QWERTYUIOP[]"}, {1.75, kTop + 2, "ASDFGHJKL;'"},
+      {2.25, kTop + 3, "ZXCVBNM,./"}};
+  for (const CharacterRow& row : kRows) {
+    for (int i = 0; row.keys[i] != '\0'; ++i) {
+      const char c = row.keys[i];
+      const int face = c == 'M' ? kYellow : c >= 'A' && c <= 'Z' ? kWhite : grey;
+      DrawKey({row.x + i, row.y, 1, "", face});
+      screen::FNT0(kBlack, PixelX(row.x + i + 0.5) - 3, PixelY(row.y) + 10, 4, 0, 0, 24, 2, 0, "b",
+                   std::string_view(&row.keys[i], 1));
+    }
+  }
 
   // Backspace: an arrow pointing left.
-  auto px = [](double keys) { return kMarginX + static_cast<int>(std::lround(keys * kPitch)); };
-  const int by = px(top) - kMarginX + kMarginY + 24;
-  Line(px(13) + 30, by, px(15) - 22, by, kBlack, 3);
-  Fill({{px(13) + 20, by}, {px(13) + 32, by - 7}, {px(13) + 32, by + 7}}, kBlack, kBlack);
+  const int by = PixelY(kTop) + 24;
+  Line(PixelX(13) + 30, by, PixelX(15) - 22, by, kBlack, 3);
+  Fill({{PixelX(13) + 20, by}, {PixelX(13) + 32, by - 7}, {PixelX(13) + 32, by + 7}}, kBlack, kBlack);
   // Enter: the bent arrow, as on the return key.
-  const int ey = kMarginY + static_cast<int>(std::lround((top + 2) * kPitch)) + 34;
-  Line(px(15) - 20, ey - 16, px(15) - 20, ey, kBlack, 3);
-  Line(px(15) - 20, ey, px(12.75) + 76, ey, kBlack, 3);
-  Fill({{px(12.75) + 66, ey}, {px(12.75) + 77, ey - 7}, {px(12.75) + 77, ey + 7}}, kBlack, kBlack);
+  const int ey = PixelY(kTop + 2) + 34;
+  Line(PixelX(15) - 20, ey - 16, PixelX(15) - 20, ey, kBlack, 3);
+  Line(PixelX(15) - 20, ey, PixelX(12.75) + 76, ey, kBlack, 3);
+  Fill({{PixelX(12.75) + 66, ey}, {PixelX(12.75) + 77, ey - 7}, {PixelX(12.75) + 77, ey + 7}}, kBlack, kBlack);
   // The arrows.
-  const int ay = kMarginY + static_cast<int>(std::lround((top + 3) * kPitch));
-  const int ay2 = kMarginY + static_cast<int>(std::lround((top + 4) * kPitch));
-  ArrowHead(px(16.5) + 25, ay + 14, 10, -1, kBlack);
-  ArrowHead(px(16.5) + 25, ay2 + 38, 10, 1, kBlack);
-  Fill({{px(15.5) + 14, ay2 + 26}, {px(15.5) + 26, ay2 + 16}, {px(15.5) + 26, ay2 + 36}}, kBlack, kBlack);
-  Fill({{px(17.5) + 36, ay2 + 26}, {px(17.5) + 24, ay2 + 16}, {px(17.5) + 24, ay2 + 36}}, kBlack, kBlack);
+  const int ay = PixelY(kTop + 3), ay2 = PixelY(kTop + 4);
+  ArrowHead(PixelX(16.5) + 25, ay + 14, 10, -1, kBlack);
+  ArrowHead(PixelX(16.5) + 25, ay2 + 38, 10, 1, kBlack);
+  Fill({{PixelX(15.5) + 14, ay2 + 26}, {PixelX(15.5) + 26, ay2 + 16}, {PixelX(15.5) + 26, ay2 + 36}}, kBlack, kBlack);
+  Fill({{PixelX(17.5) + 36, ay2 + 26}, {PixelX(17.5) + 24, ay2 + 16}, {PixelX(17.5) + 24, ay2 + 36}}, kBlack, kBlack);
 }
 
 bool Make(void (*draw)(), int w, int h, const char* name) {

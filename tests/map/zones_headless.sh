@@ -10,25 +10,16 @@ HEADLESS="$1"
 SETUP="$2"
 FILEBLOCK="$3"
 INSTALL="$4"
-TMP="$(mktemp -d)"
-trap 'rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
 PASSWORD='shop2026'  # the demo store's staff password (lang/config.txt line 13)
 
-# run NAME KEYS: a fresh demo store (PREPARE, when set, runs in it first),
-# the script, the shots in $TMP/NAME/shots.
-run() {
-  local name="$1"
-  "$SETUP" "$TMP/$name/work" "$INSTALL" >/dev/null || fail "kiosk-setup"
-  if [ -n "${PREPARE:-}" ]; then (cd "$TMP/$name/work" && eval "$PREPARE"); fi
-  cp "$TMP/$name/work/data/zonedef.txt" "$TMP/$name/zonedef.before"
-  printf '%s' "$2" >"$TMP/$name/keys.txt"
-  "$HEADLESS" --dir "$TMP/$name/work" --keys "$TMP/$name/keys.txt" --shots "$TMP/$name/shots" ||
-    fail "$name: exit code $?"
-  [ ! -e "$TMP/$name/shots/final.bmp" ] || fail "$name: the kiosk waited for more keys"
+source "$(dirname "$0")/../headless_lib.sh"
+# A fresh demo store (PREPARE, when set, runs in it first); the zones as they
+# were before the run are kept beside it.
+make_work() {
+  "$SETUP" "$1" "$INSTALL" >/dev/null || fail "kiosk-setup"
+  if [ -n "${PREPARE:-}" ]; then (cd "$1" && eval "$PREPARE"); fi
+  cp "$1/data/zonedef.txt" "$1/../zonedef.before"
 }
-shot() { echo "$TMP/$1/shots/$2.bmp"; }
 
 # The shopper's road from the staff menu to the zoomed map and back.
 search='F{SHOT search}apples{ENTER}{F1}{SHOT whole}{F1}{SHOT zoomed}{ESC}C~KKKVVV{ENTER}{ESC}'

@@ -7,21 +7,7 @@
 set -euo pipefail
 HEADLESS="$1"
 INSTALL="$2"
-TMP="$(mktemp -d)"
-trap 'rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# run NAME KEYS: a fresh working copy, the script, the shots in $TMP/NAME/shots.
-run() {
-  local name="$1"
-  mkdir -p "$TMP/$name"
-  cp -r "$INSTALL" "$TMP/$name/work"
-  printf '%s' "$2" >"$TMP/$name/keys.txt"
-  "$HEADLESS" --dir "$TMP/$name/work" --keys "$TMP/$name/keys.txt" --shots "$TMP/$name/shots" ||
-    fail "$name: exit code $?"
-  [ ! -e "$TMP/$name/shots/final.bmp" ] || fail "$name: the kiosk waited for more keys"
-}
-shot() { echo "$TMP/$1/shots/$2.bmp"; }
+source "$(dirname "$0")/../headless_lib.sh"
 same() { cmp -s "$(shot "$1" "$2")" "$(shot "$1" "$3")"; }
 
 # Every screen, then continue (A) back to the guide menu.
