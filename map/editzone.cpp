@@ -82,6 +82,7 @@ std::int32_t NextZone(std::int32_t z) {
 }  // namespace
 
 void DISPLAYITZ() {
+  if (LAYOUTZ[1].empty()) return;  // no placements: the layout file is missing
   Str255 number;
   screen::INTEGERTOSTRING(ZONE, number);
   langs::FNTTEXT(LAYOUTZ[1].view(), number.view());
@@ -108,7 +109,8 @@ void QUESTIONZ(char key, Str255& answer) {
 void EDITZONES(std::int32_t firstZone) {
   zones::LOADZONES();  // the zone count on line 1 bounds the zones reachable
   langs::GETFILES(kPlacements);
-  for (int i = 1; i <= kFields + 1; ++i) LAYOUTZ[i] = screen::PASS1[i];
+  const bool placed = langs::IOSTATUS == 0;
+  for (int i = 1; i <= kFields + 1; ++i) LAYOUTZ[i] = placed ? screen::PASS1[i] : Str255();
   LOADZONES2();
   std::int32_t z = firstZone;
   do {
