@@ -23,7 +23,7 @@ class ShortStr {
   static constexpr std::size_t kMax = N;
 
   ShortStr() = default;
-  ShortStr(std::string_view s) { assign(s); }        // NOLINT: cuts, like the original
+  ShortStr(std::string_view s) { assign(s); }        // NOLINT: implicit, and cuts at N
   ShortStr(const char* s) { assign(std::string_view(s)); }  // NOLINT
   template <std::size_t M>
   ShortStr(const ShortStr<M>& o) { assign(o.view()); }  // NOLINT
@@ -65,8 +65,8 @@ class ShortStr {
   bool empty() const { return len_ == 0; }
   static constexpr std::size_t max_size() { return N; }
 
-  // Sets the length byte directly (Pascal's s[0] := ...), cut at N. Bytes
-  // past the old length keep whatever they held.
+  // Sets the length byte directly, cut at N, as code that builds a field
+  // byte by byte does. Bytes past the old length keep whatever they held.
   void set_length(std::size_t n) { len_ = static_cast<std::uint8_t>(std::min(n, N)); }
   void clear() { assign({}); }
 

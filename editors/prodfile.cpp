@@ -33,7 +33,9 @@ void CHECKRECORD(PRODDEF& r) {
 
 std::string KEYBASE(const PRODDEF& rec, int keyNr) {
   switch (keyNr) {
-    case 1: return std::string(kiosk::TrimRight(rec.KLINE1.str() + rec.KLINE1B.str()).substr(0, 100));
+    case 1:
+      return std::string(
+          kiosk::TrimRight(rec.KLINE1.str() + rec.KLINE1B.str()).substr(0, kKey1WordsCut));
     case 2: return std::string(kiosk::Trim(rec.SHELF.view()).substr(0, 30));
     case 3: return std::string(kiosk::Trim(rec.DEPT.view()).substr(0, 14));
     case 4: return std::string(kiosk::Trim(rec.EXCLUDE.view()).substr(0, 14));
@@ -44,6 +46,17 @@ std::string KEYBASE(const PRODDEF& rec, int keyNr) {
 std::string BUILDKEY(const PRODDEF& rec, int keyNr) {
   // Keys 1 and 2 get random digits, so that equal texts stay distinct.
   return keyNr == 1 || keyNr == 2 ? KEYBASE(rec, keyNr) + RandomDigits() : KEYBASE(rec, keyNr);
+}
+
+bool KEY1WORDS(std::string_view stored, std::int32_t refNr, std::string_view& words) {
+  std::string_view built;
+  if (!glue::BUILTKEY1(stored, refNr, built) || built.size() < kKey1RandomDigits) return false;
+  for (char c : built.substr(built.size() - kKey1RandomDigits))
+    if (c < '0' || c > '9') return false;
+  built.remove_suffix(kKey1RandomDigits);
+  if (built.size() >= kKey1WordsCut) return false;  // cut: the record has more
+  words = built;
+  return true;
 }
 
 std::string FieldText(const PRODDEF& r, int field) {

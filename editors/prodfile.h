@@ -80,11 +80,24 @@ extern std::int32_t& SMAXREC;                    // used-record count
 // from disk must not reach past its field).
 void CHECKRECORD(PRODDEF& rec);
 
+// Key 1 as the index holds it: the two word lines joined, without trailing
+// blanks, cut at kKey1WordsCut characters; then kKey1RandomDigits random
+// digits (screen::RANDIT); then the record number, which the glue appends
+// to every catalogue's key 1 (glue::STOREDKEY1). The shopper's search reads
+// the words back from the entry itself (KEY1WORDS) instead of the record.
+inline constexpr std::size_t kKey1WordsCut = 100;
+inline constexpr std::size_t kKey1RandomDigits = 5;
+
 // Builds key 1..4 of a record (key 1 without the record number).
 std::string BUILDKEY(const PRODDEF& rec, int keyNr);
 // The part of key 1..4 that the record decides: the key without its random
 // digits (keys 1 and 2) and the record number (key 1).
 std::string KEYBASE(const PRODDEF& rec, int keyNr);
+
+// The word lines held in a stored key-1 entry of record refNr (joined,
+// without trailing blanks); false when the entry is not shaped as key 1 or
+// its words were cut, so that the record must be read for them.
+bool KEY1WORDS(std::string_view stored, std::int32_t refNr, std::string_view& words);
 
 // The field of a record in editor slot 1..18 (slot 4 is EXCLUDE, 5 DEPT).
 std::string SlotText(const PRODDEF& rec, int slot);

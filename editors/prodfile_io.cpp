@@ -12,6 +12,7 @@
 #include "editors/prodfile.h"
 #include "editors/prodfile_editor.h"
 #include "editors/rebuild.h"
+#include "isam/delf.h"
 #include "screen/primitives.h"
 
 namespace editprod {

@@ -171,9 +171,22 @@ bool DELSTRUCTURE(Catalogue& c, std::int32_t refNr) {
   return Retry(c, [&] { BTDeleteRec(c.fb, refNr); });
 }
 
+std::string STOREDKEY1(std::string_view built, std::int32_t refNr) {
+  IsamKeyStr k(built);
+  k += std::to_string(refNr);
+  return k.str();
+}
+
+bool BUILTKEY1(std::string_view stored, std::int32_t refNr, std::string_view& built) {
+  const std::string number = std::to_string(refNr);
+  if (stored.size() < number.size() || stored.substr(stored.size() - number.size()) != number)
+    return false;
+  built = stored.substr(0, stored.size() - number.size());
+  return true;
+}
+
 bool ADDKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr) {
-  IsamKeyStr k(key);
-  if (keyNr == 1) k += std::to_string(refNr);
+  const IsamKeyStr k(keyNr == 1 ? STOREDKEY1(key, refNr) : std::string(key));
   return Retry(c, [&] { BTAddKey(c.fb, keyNr, refNr, k); });
 }
 

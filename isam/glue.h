@@ -104,7 +104,14 @@ bool YESNO(Catalogue& c, std::string_view question);
 bool ADDSTRUCTURE(Catalogue& c, const void* rec, std::int32_t& refNr);
 bool MODSTRUCTURE(Catalogue& c, const void* rec, std::int32_t refNr);
 bool DELSTRUCTURE(Catalogue& c, std::int32_t refNr);
-// Key 1 gets the record number appended (decimal, cut to 180).
+// Key 1 as stored: the built key with the record number appended (decimal),
+// cut to the store's 180 characters. Every index entry of key 1 is made so.
+std::string STOREDKEY1(std::string_view built, std::int32_t refNr);
+// The built part of a stored key-1 entry of record refNr; false when the
+// entry does not end with that record number.
+bool BUILTKEY1(std::string_view stored, std::int32_t refNr, std::string_view& built);
+
+// Key 1 gets the record number appended (STOREDKEY1).
 bool ADDKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr);
 // key must be the stored text (key 1 including its record number).
 bool ERASEKEY(Catalogue& c, std::string_view key, std::int32_t refNr, int keyNr);
@@ -180,13 +187,3 @@ bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
 void ResetState(Catalogue& c);
 
 }  // namespace glue
-
-namespace delf {
-
-// Deletes the file when it exists; errors are ignored.
-void DELETE_FILE2(std::string_view fLabel);
-// Moves the file to "data\xx.txt" and deletes it there, with 100 ms pauses.
-// False when the file exists and could not be removed.
-bool RENAME_FILE(std::string_view fLabel);
-
-}  // namespace delf

@@ -52,15 +52,9 @@ void ZoomToProduct() {
   PON = 0;
   zones::LOADZONES();
   std::int32_t found = 0;
-  for (std::int32_t z = 1; z <= zones::NUMOFZONES && z <= zones::kMaxZone; ++z) {
-    zones::ZONE = z;
-    zones::CONVZONE();
-    // The last zone that holds the product wins.
-    if (zones::ZONELOWLIMITY <= cfgfiles::YFOUND && cfgfiles::YFOUND <= zones::ZONEHIGHLIMITY &&
-        zones::ZONELOWLIMITX <= cfgfiles::XFOUND && cfgfiles::XFOUND <= zones::ZONEHIGHLIMITX) {
-      found = z;
-    }
-  }
+  // The last zone that holds the product wins.
+  for (std::int32_t z = 1; z <= zones::NUMOFZONES && z <= zones::kMaxZone; ++z)
+    if (zones::INZONE(z, cfgfiles::XFOUND, cfgfiles::YFOUND)) found = z;
   zones::ZONE = ZOOM_FLAG = found;
   zones::CONVZONE();
   screen::FULLPORT();

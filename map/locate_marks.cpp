@@ -29,11 +29,7 @@ void Rings(std::int32_t cx, std::int32_t cy, std::initializer_list<int> radii) {
   }
 }
 
-bool ProductInShownZone() {
-  const double x = cfgfiles::XFOUND, y = cfgfiles::YFOUND;
-  return zones::ZONELOWLIMITX <= x && x <= zones::ZONEHIGHLIMITX && zones::ZONELOWLIMITY <= y &&
-         y <= zones::ZONEHIGHLIMITY;
-}
+bool ProductInShownZone() { return zones::INZONE(zones::ZONE, cfgfiles::XFOUND, cfgfiles::YFOUND); }
 
 }  // namespace
 

@@ -13,10 +13,8 @@ namespace {
 // Keys 2 and 3: the field without trailing blanks, "_" when empty, cut to
 // the index's key length so the store never refuses it.
 std::string ShortKey(std::string_view field) {
-  std::string k(kiosk::TrimRight(field));
-  if (k.empty()) k = "_";
-  if (k.size() > static_cast<std::size_t>(kKey23Len)) k.resize(kKey23Len);
-  return k;
+  const std::string_view k = kiosk::TrimRight(field).substr(0, kKey23Len);
+  return std::string(k.empty() ? std::string_view("_") : k);
 }
 
 }  // namespace
@@ -32,11 +30,10 @@ void CHECKRECORD(MAPDEF& r) {
 std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {
-      std::string k(kiosk::TrimRight(rec.S_ID.view()).substr(0, 40));
-      if (k.empty()) k = "_";
+      const std::string_view id = kiosk::TrimRight(rec.S_ID.view()).substr(0, 40);
       std::int32_t n = 0;
       screen::RANDIT(n);
-      return k + std::to_string(n).substr(0, 4);
+      return std::string(id.empty() ? std::string_view("_") : id) + std::to_string(n).substr(0, 4);
     }
     case 2:
       return ShortKey(rec.S_DPT.view());

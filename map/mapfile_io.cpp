@@ -8,6 +8,7 @@
 #include "common/hostpath.h"
 #include "common/textfile.h"
 #include "editors/rebuild.h"
+#include "isam/delf.h"
 #include "map/mapfile.h"
 
 namespace editmap {

@@ -10,6 +10,7 @@
 #include "graph/graph.h"
 #include "graph/keyboard.h"
 #include "isam/glue.h"
+#include "map/locate.h"
 #include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
@@ -19,25 +20,11 @@
 #include "shell/langs.h"
 #include "shell/mainloop.h"
 
-#if __has_include("map/locate.h")
-#include "map/locate.h"
-#define STOREDC_HAVE_LOCATE 1
-#endif
-
 namespace storedc {
 
 namespace {
 
 constexpr std::int32_t kHitMenu = 18;
-
-#ifdef STOREDC_HAVE_LOCATE
-bool DefaultDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset, double x,
-                    double y) {
-  return dispmap::DISPLAYMAP2(floor, productFloor, preset, x, y);
-}
-#else
-bool DefaultDisplay(std::int32_t, std::int32_t, std::int32_t, double, double) { return true; }
-#endif
 
 // Lines 7 and 9..12 of the configuration, read afresh.
 void ReadStoreLines() {
@@ -68,21 +55,25 @@ bool ShowOnMap() {
   cfgfiles::TEST_FLAG = 2;
   FLOOR = kiosk::TextToWhole(PRODUCT.FLOOR.view());
   CFLOOR = FLOOR;
-  // The display may close every fileblock or end the store: the product
-  // file is closed here and opened again after it.
-  CLOSEITP();
+  // The display closes the product file for the map and opens it again
+  // (dispmap::DISPLAYMAP2 owns that hand-over).
   if (DISPLAYMAP2 && !DISPLAYMAP2(FLOOR, CFLOOR, 2, cfgfiles::XFOUND, cfgfiles::YFOUND) &&
       !isam::IsamOK) {
     ReportStoreError();
   }
-  SETUP();
-  OPENITP();
+  // A display that ended the store took the file with it (the handle is
+  // forgotten first), and one that could not reopen it left it closed.
+  if (!isam::IsamIsInitialized() || editprod::PF2 == nullptr) {
+    CLOSEITP();
+    SETUP();
+    OPENITP();
+  }
   return editprod::PF2 != nullptr;
 }
 
 }  // namespace
 
-DisplayMapFn DISPLAYMAP2 = DefaultDisplay;
+DisplayMapFn DISPLAYMAP2 = dispmap::DISPLAYMAP2;
 
 void HEADER1() {
   ReadStoreLines();
@@ -234,7 +225,7 @@ void ResetForTest() {
   FLOOR = CFLOOR = 0;
   SUPPRESS = 0;
   NOTFOUNDWORD = false;
-  DISPLAYMAP2 = DefaultDisplay;
+  DISPLAYMAP2 = dispmap::DISPLAYMAP2;
 }
 
 }  // namespace storedc

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,7 +48,7 @@ extern bool NOTFOUNDWORD;
 
 // The location display the hits' F1..F8 call (floor, product floor, preset,
 // x, y); false when it could not show the map. Tests may replace it.
-using DisplayMapFn = bool (*)(std::int32_t, std::int32_t, std::int32_t, double, double);
+using DisplayMapFn = std::function<bool(std::int32_t, std::int32_t, std::int32_t, double, double)>;
 extern DisplayMapFn DISPLAYMAP2;
 
 // The shopper loop; returns with VALANS key::kStaffLeft after the staff code.

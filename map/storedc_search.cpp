@@ -75,21 +75,13 @@ std::vector<std::vector<std::int32_t>> levels;
 // The last walk could not read the product file to its end.
 bool walkFailed = false;
 
-// The word lines of a product as its key-1 entry holds them (the words
-// without trailing blanks, then five random digits and the record number),
-// when the entry holds them whole; false when the record must be read.
+// The word lines of a product, upper-cased, as its key-1 entry holds them
+// (editprod::KEY1WORDS); false when the record must be read.
 bool WordsOfKey(std::string_view key, std::int32_t ref, std::string& upperWords) {
-  const std::string number = std::to_string(ref);
-  constexpr std::size_t kRandomDigits = 5;
-  if (key.size() < number.size() + kRandomDigits) return false;
-  if (key.substr(key.size() - number.size()) != number) return false;
-  key.remove_suffix(number.size());
-  for (std::size_t i = key.size() - kRandomDigits; i < key.size(); ++i)
-    if (key[i] < '0' || key[i] > '9') return false;
-  key.remove_suffix(kRandomDigits);
-  if (key.size() >= 100) return false;  // cut: the record has more
+  std::string_view words;
+  if (!editprod::KEY1WORDS(key, ref, words)) return false;
   upperWords.clear();
-  kiosk::AppendUpperCp1252(upperWords, key);
+  kiosk::AppendUpperCp1252(upperWords, words);
   return true;
 }
 

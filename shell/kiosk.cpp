@@ -1,8 +1,9 @@
 // The kiosk program's main routine. The menus reach modules built on top of
 // the shell through hooks (shell::StoreDirHook, EditShelvesHook,
 // EditProdHook, EditNotHook, GuideHook; langs::EditConfigHook,
-// GetPasswordHook, EditZonesHook); each module's entry point is connected
-// here, before the main routine starts. An unconnected hook does nothing.
+// GetPasswordHook, EditZonesHook), connected here before the main routine
+// starts. So far only the shopper's search is connected; every other hook
+// is empty, and its menu choice returns at once.
 #include "shell/kiosk.h"
 
 #include "editors/prodfile_editor.h"

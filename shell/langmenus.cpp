@@ -7,9 +7,9 @@
 
 namespace langs {
 
-void (*EditConfigHook)() = nullptr;
-bool (*GetPasswordHook)(std::int32_t) = nullptr;
-void (*EditZonesHook)(std::int32_t) = nullptr;
+std::function<void()> EditConfigHook;
+std::function<bool(std::int32_t)> GetPasswordHook;
+std::function<void(std::int32_t)> EditZonesHook;
 
 bool PASSWORDOK(std::int32_t level) { return !GetPasswordHook || GetPasswordHook(level); }
 

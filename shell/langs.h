@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -95,9 +96,9 @@ void UTILITIES();
 
 // Routines of later modules the utilities menu calls; while a hook is empty
 // its choice returns at once.
-extern void (*EditConfigHook)();              // the configuration editor
-extern bool (*GetPasswordHook)(std::int32_t);  // the staff password prompt
-extern void (*EditZonesHook)(std::int32_t);   // the zone editor
+extern std::function<void()> EditConfigHook;                // the configuration editor
+extern std::function<bool(std::int32_t)> GetPasswordHook;  // the staff password prompt
+extern std::function<void(std::int32_t)> EditZonesHook;    // the zone editor
 
 // The staff password of a level through the installed prompt; true when
 // no prompt is installed (a kiosk built without one asks nothing).

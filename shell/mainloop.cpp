@@ -16,11 +16,11 @@ namespace shell {
 char CHM = '\0';
 Str255 STORENAME, STORESTREET, STORECITY, STORESTATE;
 
-void (*StoreDirHook)() = nullptr;
-void (*EditShelvesHook)() = nullptr;
-void (*EditProdHook)() = nullptr;
-void (*EditNotHook)() = nullptr;
-void (*GuideHook)() = nullptr;
+std::function<void()> StoreDirHook;
+std::function<void()> EditShelvesHook;
+std::function<void()> EditProdHook;
+std::function<void()> EditNotHook;
+std::function<void()> GuideHook;
 
 namespace {
 
@@ -29,7 +29,7 @@ constexpr std::int32_t kStaffMenu = 22;
 
 bool LeaveKey() { return screen::key::IsLeaveKey(screen::VALANS); }
 
-void Run(void (*hook)()) {
+void Run(const std::function<void()>& hook) {
   if (hook) hook();
 }
 

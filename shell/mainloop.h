@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -27,11 +28,11 @@ extern Str255 STORENAME, STORESTREET, STORECITY, STORESTATE;
 // Routines of later modules reached from the menus; an empty hook does
 // nothing. The shopper's search returns when staff leave it with the staff
 // code.
-extern void (*StoreDirHook)();     // the shopper's search
-extern void (*EditShelvesHook)();  // the map editor
-extern void (*EditProdHook)();     // the product editor
-extern void (*EditNotHook)();      // the not-found log
-extern void (*GuideHook)();        // the guide screens
+extern std::function<void()> StoreDirHook;      // the shopper's search
+extern std::function<void()> EditShelvesHook;   // the map editor
+extern std::function<void()> EditProdHook;      // the product editor
+extern std::function<void()> EditNotHook;       // the not-found log
+extern std::function<void()> GuideHook;         // the guide screens
 
 // The store header of the staff menu: logo, product word, store name and
 // the address line (street, city, state).

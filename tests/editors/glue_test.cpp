@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <random>
 
+#include "isam/delf.h"
 #include "tests/editors/catalogue_fixture.h"
 
 namespace {
