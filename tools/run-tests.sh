@@ -7,9 +7,9 @@ cd "$(dirname "$0")/.."
 bash tools/deps.sh
 JOBS=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIOSK_WERROR=ON >/dev/null
 cmake --build build -j "$JOBS"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKIOSK_SANITIZE=ON >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKIOSK_SANITIZE=ON -DKIOSK_WERROR=ON >/dev/null
 cmake --build build-asan -j "$JOBS"
 
 status=0

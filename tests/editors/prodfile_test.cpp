@@ -44,6 +44,23 @@ TEST(ProductKeys, LongTextsAreCut) {
   EXPECT_THAT(editprod::BUILDKEY(p, 2), MatchesRegex("s{30}[0-9]{5}"));
 }
 
+TEST(ProductKeys, Key1EntryGivesItsWordsBackOnlyWhenWhole) {
+  PRODDEF p;
+  p.KLINE1 = "Milk ";
+  p.KLINE1B = "semi  ";
+  const std::string stored = glue::STOREDKEY1(editprod::BUILDKEY(p, 1), 417);
+  std::string_view words;
+  ASSERT_TRUE(editprod::KEY1WORDS(stored, 417, words));
+  EXPECT_EQ(words, "Milk semi");
+  EXPECT_FALSE(editprod::KEY1WORDS(stored, 418, words));  // another record's number
+  EXPECT_FALSE(editprod::KEY1WORDS("Milk semi12x4417", 417, words));  // no random digits
+  p.KLINE1 = std::string(55, 'a');
+  p.KLINE1B = std::string(55, 'b');
+  EXPECT_FALSE(editprod::KEY1WORDS(glue::STOREDKEY1(editprod::BUILDKEY(p, 1), 3), 3, words));
+  // The store's 180 characters cut the record number itself off.
+  EXPECT_EQ(glue::STOREDKEY1(std::string(179, 'k'), 42), std::string(179, 'k') + "4");
+}
+
 TEST(ProductSlots, EditorSlotsSwapDepartmentAndExclusion) {
   editprod::ResetForTest();
   for (int f = 1; f <= 18; ++f) editprod::SetField(editprod::PRODUCT, f, "field" + std::to_string(f));
