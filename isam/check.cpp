@@ -2,46 +2,19 @@
 // the file can hold, and every walk visits a slot at most once.
 #include "isam/check.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "common/hostpath.h"
 #include "isam/btree.h"
 #include "isam/format.h"
 #include "isam/isam.h"
 #include "isam/pagebuf.h"
+#include "isam/rawfile.h"
 
 namespace isam {
 
 namespace {
-
-class Reader {
- public:
-  explicit Reader(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    struct stat st;
-    if (fd_ >= 0 && ::fstat(fd_, &st) == 0) size_ = st.st_size;
-  }
-  ~Reader() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Reader(const Reader&) = delete;
-  Reader& operator=(const Reader&) = delete;
-  bool Open() const { return fd_ >= 0; }
-  std::int64_t Size() const { return size_; }
-  bool Read(std::int64_t at, std::int64_t len, unsigned char* out) const {
-    if (at < 0 || len < 0 || at + len > size_) return false;
-    return ::pread(fd_, out, static_cast<std::size_t>(len), at) == len;
-  }
-
- private:
-  int fd_;
-  std::int64_t size_ = 0;
-};
 
 struct Checker {
   CheckReport& rep;
@@ -53,7 +26,7 @@ struct Checker {
 // Walks a free chain of `numRec` slots; marks each slot and returns the
 // count. linkAt gives the byte position of a slot's link.
 template <class LinkAt>
-std::int32_t WalkChain(Checker& c, const Reader& r, const std::string& what, std::int32_t first,
+std::int32_t WalkChain(Checker& c, const RawFile& r, const std::string& what, std::int32_t first,
                        std::int32_t numRec, std::vector<char>& onChain, LinkAt linkAt) {
   std::int32_t count = 0;
   std::int32_t ref = first;
@@ -81,7 +54,7 @@ std::int32_t WalkChain(Checker& c, const Reader& r, const std::string& what, std
 
 struct TreeWalk {
   Checker& c;
-  const Reader& ix;
+  const RawFile& ix;
   KeyCheck& kc;
   std::int64_t blockLen;
   std::int64_t blockOfs;
@@ -173,8 +146,8 @@ CheckReport IsamCheckFileBlock(std::string_view name, bool listEntries) {
   IsamFileBlockName fb(name), dataName, rest, ixName, third;
   IsamExtractFileNames(fb, dataName, rest);
   IsamExtractFileNames(rest, ixName, third);
-  Reader dat(kiosk::HostPath(IsamForceExtension(dataName.view(), DatExtension).view()));
-  if (!dat.Open()) {
+  RawFile dat(IsamForceExtension(dataName.view(), DatExtension).view());
+  if (!dat.IsOpen()) {
     c.Problem("data file cannot be opened");
     return rep;
   }
@@ -220,8 +193,8 @@ CheckReport IsamCheckFileBlock(std::string_view name, bool listEntries) {
   }
   if (nKeys == 0) return rep;
 
-  Reader ix(kiosk::HostPath(IsamForceExtension(ixName.view(), IxExtension).view()));
-  if (!ix.Open()) {
+  RawFile ix(IsamForceExtension(ixName.view(), IxExtension).view());
+  if (!ix.IsOpen()) {
     c.Problem("index file cannot be opened");
     return rep;
   }

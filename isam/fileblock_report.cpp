@@ -4,48 +4,24 @@
 #include "isam/fileblock_report.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <ostream>
 #include <set>
 #include <vector>
 
-#include "common/hostpath.h"
 #include "isam/check.h"
 #include "isam/fileblock_ops.h"
 #include "isam/format.h"
 #include "isam/isam.h"
 #include "isam/pagebuf.h"
+#include "isam/rawfile.h"
 
 namespace isam {
 
 namespace {
 
 constexpr std::size_t kChainShown = 40;  // chain members listed before "..."
-
-class File {
- public:
-  explicit File(const std::string& systemName)
-      : in_(kiosk::HostPath(systemName), std::ios::binary) {
-    if (in_) {
-      in_.seekg(0, std::ios::end);
-      size_ = static_cast<std::int64_t>(in_.tellg());
-    }
-  }
-  std::int64_t Size() const { return size_; }
-  bool Read(std::int64_t at, std::int64_t len, unsigned char* out) {
-    if (size_ < 0 || at < 0 || len < 0 || at + len > size_) return false;
-    in_.clear();
-    in_.seekg(at);
-    in_.read(reinterpret_cast<char*>(out), len);
-    return in_.gcount() == len;
-  }
-
- private:
-  std::ifstream in_;
-  std::int64_t size_ = -1;
-};
 
 struct Names {
   std::string dat, ix;
@@ -61,7 +37,7 @@ Names FilesOf(std::string_view name) {
 // Lists a chain; linkAt gives a member's link position. Stops at the first
 // impossible link or repeat (the checker reports those).
 template <class LinkAt>
-std::string ChainText(File& f, std::int32_t first, std::int32_t numRec, LinkAt linkAt) {
+std::string ChainText(const RawFile& f, std::int32_t first, std::int32_t numRec, LinkAt linkAt) {
   if (first == -1) return "empty";
   std::string s;
   std::set<std::int32_t> seen;
@@ -85,7 +61,7 @@ struct Level {
   int maxItems = 0;
 };
 
-std::map<int, Level> LevelsOf(File& ix, const format::KeyHeader& h, std::int64_t blockLen,
+std::map<int, Level> LevelsOf(const RawFile& ix, const format::KeyHeader& h, std::int64_t blockLen,
                               std::int64_t ofs, int keyLen, int pageSize) {
   std::map<int, Level> levels;
   std::vector<std::int32_t> row;
@@ -114,7 +90,7 @@ std::map<int, Level> LevelsOf(File& ix, const format::KeyHeader& h, std::int64_t
 }
 
 void ReportKeyShapes(const Names& n, const CheckReport& rep, std::ostream& out) {
-  File ix(n.ix);
+  RawFile ix(n.ix);
   if (ix.Size() < 0) return;
   std::int64_t blockLen = 0;
   std::vector<format::KeyHeader> headers;
@@ -164,7 +140,7 @@ std::string SystemFileBlockName(std::string_view in) {
 int ReportCheck(std::string_view name, std::ostream& out) {
   const Names n = FilesOf(name);
   CheckReport rep = IsamCheckFileBlock(name);
-  File dat(n.dat);
+  RawFile dat(n.dat);
   unsigned char hb[format::kDataHeaderLen];
   if (dat.Size() >= 0 && dat.Read(0, sizeof hb, hb)) {
     format::DataHeader dh;
@@ -200,7 +176,7 @@ int ReportKeys(std::string_view name, std::int32_t key, std::ostream& out, std::
 
 int ReportRecords(std::string_view name, std::ostream& out, std::ostream& err) {
   const Names n = FilesOf(name);
-  File dat(n.dat);
+  RawFile dat(n.dat);
   unsigned char hb[format::kDataHeaderLen];
   if (dat.Size() < 0 || !dat.Read(0, sizeof hb, hb)) {
     err << "problem: " << n.dat << " cannot be read\n";

@@ -3,15 +3,12 @@
 // n x record length, slot 0 the header) and every live one is added again
 // with freshly built keys. Nothing but the data file is trusted.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "common/clock.h"
-#include "common/hostpath.h"
+#include "isam/format.h"
 #include "isam/glue.h"
+#include "isam/rawfile.h"
 
 namespace glue {
 
@@ -19,38 +16,29 @@ using namespace isam;
 
 namespace {
 
-std::int32_t Int32At(const char* p) {
-  std::int32_t v;
-  std::memcpy(&v, p, 4);
-  return v;  // the data file is little-endian, like the host
-}
-
-std::string DataPath(const Catalogue& c) {
-  return kiosk::HostPath(IsamForceExtension(c.name, DatExtension).view());
-}
+std::string DataName(const Catalogue& c) { return IsamForceExtension(c.name, DatExtension).str(); }
 
 }  // namespace
 
 bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
   records.clear();
-  std::ifstream in(DataPath(c), std::ios::binary);
-  if (!in) return false;
-  char header[21];
-  if (!in.read(header, sizeof header)) return false;
-  const std::int32_t numRec = Int32At(header + 8);
-  std::int32_t lenRec = Int32At(header + 12);
+  const RawFile in(DataName(c));
+  if (!in.IsOpen()) return false;
+  unsigned char header[format::kDataHeaderLen];
+  if (!in.Read(0, sizeof header, header)) return false;
+  format::DataHeader dh;
+  format::DecodeDataHeader(header, dh);
   // The file is this catalogue's by its name: a header that disagrees is
   // damaged, and the catalogue's record length is the one to trust.
-  if (lenRec != c.recLen) lenRec = c.recLen;
+  const std::int32_t lenRec = c.recLen;
   std::string slot(static_cast<std::size_t>(lenRec), '\0');
   // Every slot the file really holds counts, even past a damaged NumRec.
-  in.seekg(0, std::ios::end);
-  const std::int64_t slots = static_cast<std::int64_t>(in.tellg()) / lenRec - 1;
-  const std::int64_t last = std::max<std::int64_t>(numRec, slots);
+  const std::int64_t slots = in.Size() / lenRec - 1;
+  const std::int64_t last = std::max<std::int64_t>(dh.NumRec, slots);
   for (std::int64_t n = 1; n <= last; ++n) {
-    in.seekg(n * lenRec);
-    if (!in.read(slot.data(), lenRec)) break;
-    if (Int32At(slot.data()) != 0) continue;
+    auto* bytes = reinterpret_cast<unsigned char*>(slot.data());
+    if (!in.Read(n * lenRec, lenRec, bytes)) break;
+    if (format::GetI32(bytes) != 0) continue;
     if (c.checkRecord) c.checkRecord(slot.data());
     records.push_back(slot);
   }
@@ -64,12 +52,8 @@ std::int32_t REBUILDFROMDATA(Catalogue& c) {
   c.fb = nullptr;
 
   // Keep the old data file aside until the new one holds every record.
-  namespace fs = std::filesystem;
-  const std::string dat = DataPath(c);
-  const std::string keep = dat + ".old";
-  std::error_code ec;
-  fs::copy_file(dat, keep, fs::copy_options::overwrite_existing, ec);
-  if (ec) return -1;
+  const std::string keep = DataName(c) + ".old";
+  if (!CopyRawFile(DataName(c), keep)) return -1;
 
   if (!CREATEFILE(c)) return -1;
   if (!OPENRAW(c)) return -1;
@@ -87,7 +71,7 @@ std::int32_t REBUILDFROMDATA(Catalogue& c) {
   std::memcpy(c.record, saved.data(), saved.size());
   BTCloseFileBlock(c.fb);
   c.fb = nullptr;
-  if (allOk && IsamOK) fs::remove(keep, ec);
+  if (allOk && IsamOK) DeleteRawFile(keep);
   return added;
 }
 

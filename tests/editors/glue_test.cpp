@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <random>
 
 #include "isam/delf.h"
+#include "isam/fileio.h"
 #include "tests/editors/catalogue_fixture.h"
 
 namespace {
@@ -169,6 +171,29 @@ TEST_F(GlueFileTest, RebuildAfterGarbledIndexKeepsEveryLiveProduct) {
   std::fstream f(Path("data/products.IX"), std::ios::in | std::ios::out | std::ios::binary);
   for (int i = 0; i < 200; ++i) f.put(static_cast<char>(0xA5));
   f.close();
+  ExpectRebuiltWith(words);
+}
+
+// Refuses to create the copy the rebuild keeps aside.
+class NoSpareCopyEnv : public isam::IsamEnv {
+ public:
+  int Open(const std::string& path, int flags, int mode) override {
+    if (path.size() > 4 && path.substr(path.size() - 4) == ".old") return errno = ENOSPC, -1;
+    return IsamEnv::Open(path, flags, mode);
+  }
+};
+
+TEST_F(GlueFileTest, RebuildThatCannotKeepACopyAsideChangesNothing) {
+  const auto words = Fill();
+  const std::string before = ReadFile("data/products.DAT");
+  NoSpareCopyEnv env;
+  isam::SetEnv(&env);
+  ASSERT_TRUE(isam::IsamIsInitialized() || isam::BTInitIsam(isam::NoNet, 62) > 0);
+  EXPECT_EQ(glue::REBUILDFROMDATA(editprod::PRODFILE), -1);
+  isam::SetEnv(nullptr);
+  isam::BTExitIsam();
+  EXPECT_EQ(ReadFile("data/products.DAT"), before);
+  std::filesystem::remove(Path("data/products.IX"));
   ExpectRebuiltWith(words);
 }
 
