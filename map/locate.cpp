@@ -27,7 +27,6 @@ std::int32_t TEST_FLAG = 2;
 std::int32_t ZOOM_FLAG = 0;
 std::int32_t PON = 0;
 std::int32_t CQI = screen::key::kNone;
-kiosk::ShortStr<1> HLABEL("N");
 
 namespace {
 
@@ -111,7 +110,6 @@ void AskOptions() {
 
 void CLEAR_QUES() {
   mapview::PLABEL = "N";
-  HLABEL = "N";
   CQI = screen::key::kNone;
 }
 
@@ -229,7 +227,6 @@ void ResetForTest() {
   ZOOM_FLAG = 0;
   PON = 0;
   CQI = screen::key::kNone;
-  HLABEL = "N";
 }
 
 }  // namespace dispmap

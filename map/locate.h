@@ -22,7 +22,6 @@ extern std::int32_t TEST_FLAG;  // display preset 0..5 (see QUES)
 extern std::int32_t ZOOM_FLAG;  // the zone zoomed to
 extern std::int32_t PON;        // animation cycles of the current wait
 extern std::int32_t CQI;        // last option answer; 126 keeps the zone as drawn
-extern kiosk::ShortStr<1> HLABEL;
 
 // Cycles without a key after which the display returns.
 inline constexpr std::int32_t kCycles = 15;

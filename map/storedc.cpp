@@ -36,15 +36,20 @@ void ReadStoreLines() {
   STORESTATE = screen::NAMEADDR[4];
 }
 
-// The search screen: frame, banner, form and the result limit.
-void DrawSearchScreen() {
-  screen::CLEAR_PROMPT();
-  screen::FRAME4();
-  graph::SetBkColor(screen::ColorValue(graph::kBlack));
+// The banner, the search form and the result limit, on a drawn frame.
+void DrawSearchForm() {
   HEADER1();
   writescreen::GET_DATA("Vell!1");
   langs::GETFILES("vell!9");
   langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
+}
+
+// The search screen: the frame on a black background, then the form.
+void DrawSearchScreen() {
+  screen::CLEAR_PROMPT();
+  screen::FRAME4();
+  graph::SetBkColor(screen::ColorValue(graph::kBlack));
+  DrawSearchForm();
 }
 
 void ReportStoreError() { glue::TELLERROR(editprod::PRODFILE, isam::IsamError); }
@@ -204,10 +209,7 @@ void LISTPRODUCT() {
 
 void LANG2() {
   screen::FRAME4();
-  HEADER1();
-  writescreen::GET_DATA("Vell!1");
-  langs::GETFILES("vell!9");
-  langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
+  DrawSearchForm();
   langs::LANG1();
 }
 

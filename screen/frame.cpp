@@ -63,8 +63,8 @@ void FRAME4() {
   graph::Rectangle(2, 0, mx, 50);
   FNT0(51, 595, 8, 1, 0, 0, 40, 0, 0, "B", "Vell!");
   LOADBMP(MAXX / 2 - 85, 10, "fixtures\\plov.bmp");
-  X = MAXX / 2 - static_cast<std::int32_t>(kBanner.size());
-  FNT0(51, X, 8, 1, 0, 0, 40, 0, 0, "", kBanner);
+  const std::int32_t x = MAXX / 2 - static_cast<std::int32_t>(kBanner.size());
+  FNT0(51, x, 8, 1, 0, 0, 40, 0, 0, "", kBanner);
   if (SHOW_GRID == 1) LayoutGrid();
   graph::SetBkColor(Black());
   FULLPORT();

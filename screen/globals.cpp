@@ -20,7 +20,6 @@ Str255 PASS1[36];
 Str255 LANGG[6];
 graph::PointType QUAD[6] = {};
 std::uint16_t ST = 0, LW = 1, P1 = 0;
-std::int32_t X = 0;
 std::int32_t SHOW_GRID = 0;
 
 void ResetForTest() {
@@ -43,7 +42,6 @@ void ResetForTest() {
   ST = 0;
   LW = 1;
   P1 = 0;
-  X = 0;
   SHOW_GRID = 0;
   SetTimeSource(nullptr);
 }

@@ -40,7 +40,6 @@ extern Str255 PASS1[36];           // 0..35: text-spec lines
 extern Str255 LANGG[6];            // 1..5: language file-name suffixes
 extern graph::PointType QUAD[6];   // 1..5: the corner list built by DRAWBOXG
 extern std::uint16_t ST, LW, P1;   // line style, thickness and pattern last set
-extern std::int32_t X;             // scratch x position (banner placement)
 extern std::int32_t SHOW_GRID;     // 0; 1 would add a layout grid to FRAME4
 
 // Every global above back to its start value, and the time source to the

@@ -22,7 +22,7 @@ double UP_LIMIT = 0;
 char ALPHANUMERIC = '\0';
 char IFALPHA = '\0';
 Str255 ANSL, ANSR, ANSWER;
-std::int32_t CURSORP = 0, CURRENT_POSITION = 0, MAXIMUM_LENGTH = kPlainMaxLength,
+std::int32_t CURSORP = 0, MAXIMUM_LENGTH = kPlainMaxLength,
              TAB_LENGTH = 5, A1 = 0;
 char DISPLAYL = '\0', DISPLAYA = '\0';
 std::int32_t LABEL_FONT = 0, LABEL_FONT2 = 0;
@@ -62,7 +62,7 @@ void ResetForTest() {
   ANSL.clear();
   ANSR.clear();
   ANSWER.clear();
-  CURSORP = CURRENT_POSITION = 0;
+  CURSORP = 0;
   MAXIMUM_LENGTH = kPlainMaxLength;
   TAB_LENGTH = 5;
   A1 = 0;

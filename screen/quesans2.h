@@ -55,7 +55,6 @@ extern Str255 ANSL;      // left of the cursor
 extern Str255 ANSR;      // right of the cursor
 extern Str255 ANSWER;    // the whole: ANSL + ANSR
 extern std::int32_t CURSORP;           // cursor position (length of ANSL)
-extern std::int32_t CURRENT_POSITION;
 extern std::int32_t MAXIMUM_LENGTH;    // longest answer the line takes
 extern std::int32_t TAB_LENGTH;        // blanks a Tab inserts
 extern std::int32_t A1;                // the key code that ends the input (13)
