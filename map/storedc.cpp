@@ -213,21 +213,4 @@ void LANG2() {
   langs::LANG1();
 }
 
-void ResetForTest() {
-  PKEY1.clear();
-  REC_FOUND.fill(0);
-  CNT1 = 0;
-  DD = 0;
-  EXCLUDES.clear();
-  STORENAME.clear();
-  STORESTREET.clear();
-  STORECITY.clear();
-  STORESTATE.clear();
-  PRODUCT = editprod::PRODDEF{};
-  FLOOR = CFLOOR = 0;
-  SUPPRESS = 0;
-  NOTFOUNDWORD = false;
-  DISPLAYMAP2 = dispmap::DISPLAYMAP2;
-}
-
 }  // namespace storedc

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "editors/editnot.h"
 #include "isam/glue.h"
+#include "map/locate.h"
 #include "map/storedc.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
@@ -208,5 +209,24 @@ bool SETUP() {
 void OPENITP() { editprod::OPENITP(); }
 
 void CLOSEITP() { editprod::CLOSEITP(); }
+
+void ResetForTest() {
+  PKEY1.clear();
+  REC_FOUND.fill(0);
+  CNT1 = 0;
+  DD = 0;
+  EXCLUDES.clear();
+  STORENAME.clear();
+  STORESTREET.clear();
+  STORECITY.clear();
+  STORESTATE.clear();
+  PRODUCT = editprod::PRODDEF{};
+  FLOOR = CFLOOR = 0;
+  SUPPRESS = 0;
+  NOTFOUNDWORD = false;
+  DISPLAYMAP2 = dispmap::DISPLAYMAP2;
+  levels.clear();
+  walkFailed = false;
+}
 
 }  // namespace storedc

@@ -1,10 +1,8 @@
-// A scratch working folder with a data\ folder, virtual time and the store,
-// the product and map modules reset around each test.
+// The catalogue tests on the kiosk fixture, without a window: a scratch
+// working folder, virtual time and every module reset around each test.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -12,46 +10,22 @@
 #include <vector>
 
 #include "common/clock.h"
-#include "common/hostpath.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
 #include "map/mapfile.h"
 #include "map/zones.h"
+#include "tests/testing/kiosk_fixture.h"
 
 namespace catalogue_test {
 
-class CatalogueTest : public ::testing::Test {
+class CatalogueTest : public kiosk_test::KioskTest {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/catalogue-test-XXXXXX";
-    dir_ = mkdtemp(tmpl);
-    std::filesystem::create_directories(dir_ + "/data");
-    kiosk::SetWorkFolder(dir_);
-    kiosk::clock::UseVirtualTime(true);
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editmap::ResetForTest();
-    zones::ResetForTest();
+    KioskTest::SetUp();
+    dir_ = folder_.string();
   }
-  void TearDown() override {
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editmap::ResetForTest();
-    kiosk::SetWorkFolder(".");
-    kiosk::clock::Reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-
-  std::string Path(const std::string& rel) const { return dir_ + "/" + rel; }
-  void WriteFile(const std::string& rel, const std::string& text) const {
-    std::ofstream(Path(rel), std::ios::binary) << text;
-  }
-  std::string ReadFile(const std::string& rel) const {
-    std::ifstream in(Path(rel), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  bool FixtureOpensWindow() const override { return false; }
 
   std::string dir_;
 };

@@ -18,6 +18,7 @@
 #include "isam/dberrors.h"
 #include "isam/isam.h"
 #include "isam/pagebuf.h"
+#include "tests/testing/scratch_folder.h"
 
 namespace isam_test {
 
@@ -25,17 +26,12 @@ class StoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
     isam::ResetForTest();
-    static int counter = 0;
-    dir_ = std::filesystem::temp_directory_path() /
-           ("isam_test_" + std::to_string(::getpid()) + "_" + std::to_string(++counter));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_ / "data");
-    kiosk::SetWorkFolder(dir_.string());
+    scratch_.Make({"data"});
+    dir_ = scratch_.path();
   }
   void TearDown() override {
     isam::ResetForTest();
-    kiosk::SetWorkFolder(".");
-    std::filesystem::remove_all(dir_);
+    scratch_.Remove();
   }
 
   std::string Path(const std::string& rel) const { return (dir_ / rel).string(); }
@@ -77,6 +73,7 @@ class StoreTest : public ::testing::Test {
     return fb;
   }
 
+  kiosk_test::ScratchFolder scratch_;
   std::filesystem::path dir_;
 };
 

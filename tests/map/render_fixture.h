@@ -1,11 +1,8 @@
-// A headless 1024x768 kiosk window in virtual time over a scratch working
-// folder whose map file is made from the elements a test lists, with a
-// plain zone (zoom 1, no offsets) applied. The map is drawn in a viewport
+// The map tests on the kiosk fixture: the working folder's map file is made
+// from the elements a test lists, with a plain zone (zoom 1, no offsets)
+// applied. The map is drawn in a viewport
 // whose origin is the screen pixel (1, 1).
 #pragma once
-
-#include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +11,6 @@
 #include <vector>
 
 #include "common/clock.h"
-#include "common/hostpath.h"
 #include "editors/prodfile.h"
 #include "graph/graph.h"
 #include "graph/keyboard.h"
@@ -23,10 +19,13 @@
 #include "map/render.h"
 #include "map/zones.h"
 #include "screen/primitives.h"
+#include "tests/testing/kiosk_fixture.h"
 
 namespace render_test {
 
-inline constexpr int kRed = 207, kGreen = 139, kWhite = 250;
+using kiosk_test::kGreen;
+using kiosk_test::kRed;
+using kiosk_test::kWhite;
 
 // A map element line: id, x, y, length, width, angle, colour, fill, size
 // code, floor; the rest as a plain outlined shelf.
@@ -55,41 +54,18 @@ struct Element {
   }
 };
 
-class RenderTest : public ::testing::Test {
+class RenderTest : public kiosk_test::KioskTest {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/render-test-XXXXXX";
-    dir_ = mkdtemp(tmpl);
-    std::filesystem::create_directories(dir_ + "/data");
-    std::filesystem::create_directories(dir_ + "/fixtures");
-    kiosk::SetWorkFolder(dir_);
-    kiosk::clock::UseVirtualTime(true);
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editmap::ResetForTest();
-    zones::ResetForTest();
-    mapview::ResetForTest();
-    graph::ResetForTest();
-    screen::ResetForTest();
-    graph::UseHeadless(1024, 768);
-    screen::INIT(3, 12);
-    ASSERT_TRUE(graph::GraphEnabled());
+    KioskTest::SetUp();
+    dir_ = folder_.string();
     zones::ZOOM = 1;
     screen::LANGUAGE2 = 1;
     screen::LANGG[1] = "E";
   }
   void TearDown() override {
     editmap::RELEASEM();
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editmap::ResetForTest();
-    graph::CloseGraph();
-    graph::ResetForTest();
-    screen::ResetForTest();
-    kiosk::SetWorkFolder(".");
-    kiosk::clock::Reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
+    KioskTest::TearDown();
   }
 
   // Makes the map file from the elements (record numbers in list order)

@@ -1,37 +1,36 @@
-// The shopper's search on a headless kiosk window in virtual time, over a
-// scratch working folder holding the installation's language files, a
-// configuration and a product file the test fills. When a test's keys run
-// out the search is left with Escape and the staff code, so that the
-// endless shopper loop always ends (and the test fails).
+// The shopper's search on the kiosk fixture, over a working folder holding
+// the installation's language files, a configuration and a product file the
+// test fills. When a test's keys run out the search is left with Escape and
+// the staff code, so that the endless shopper loop always ends (and the
+// test fails).
 #pragma once
 
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "../shell/shell_fixture.h"
+#include "common/clock.h"
 #include "editors/editnot.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
 #include "map/storedc.h"
+#include "screen/primitives.h"
+#include "shell/cfgfiles.h"
+#include "tests/testing/kiosk_fixture.h"
 
-class SearchTest : public ShellTest {
+using namespace kiosk_test;  // NOLINT: the fixture's names and colours
+
+class SearchTest : public KioskTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editnot::ResetForTest();
-    storedc::ResetForTest();
-    const char* env = std::getenv("KIOSK_SOURCE_DIR");
-    const std::filesystem::path src =
-        env ? std::filesystem::path(env)
-            : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
+    KioskTest::SetUp();
+    const std::filesystem::path src = SourceDir();
     std::filesystem::copy(src / "install" / "lang", folder_ / "lang",
-                          std::filesystem::copy_options::overwrite_existing | std::filesystem::copy_options::recursive);
+                          std::filesystem::copy_options::overwrite_existing |
+                              std::filesystem::copy_options::recursive);
     std::filesystem::copy(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt");
     WriteConfig("20", "HIDDEN");
     cfgfiles::LANG = 1;  // the kiosk starts in language 1
@@ -43,29 +42,9 @@ class SearchTest : public ShellTest {
     noon.tm_min = 5;
     noon.tm_sec = 9;
     screen::SetTimeSource([noon] { return noon; });
-    graph::SetKeyDemandHook([this](bool blocking) {
-      if (!pending_.empty()) {
-        for (char c : pending_.front()) graph::PushChar(c);
-        pending_.pop_front();
-      } else if (blocking) {
-        ranOutOfKeys_ = true;
-        if (++runOuts_ > 20) {
-          ADD_FAILURE() << "the search never ended";
-          std::_Exit(1);
-        }
-        graph::PushChar(27);
-        Keys("~KKKVVV\r");
-      }
-    });
   }
 
-  void TearDown() override {
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editnot::ResetForTest();
-    storedc::ResetForTest();
-    ShellTest::TearDown();
-  }
+  void OnKeysRunOut() override { Keys("\x1b~KKKVVV\r"); }
 
   void WriteConfig(const std::string& limit, const std::string& excluded) {
     Write("lang/config.txt", {"150", "300", "1", "KIOSK-07", "English", limit, excluded, "2",
@@ -128,6 +107,4 @@ class SearchTest : public ShellTest {
     glue::RELEASE(editnot::NOTFILE);
     return out;
   }
-
-  int runOuts_ = 0;
 };
