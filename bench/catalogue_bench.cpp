@@ -35,6 +35,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_util.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "common/text.h"
@@ -49,28 +50,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using bench::SourceDir;
+using bench::Words;
+
 int gProducts = 100000;
 std::string gDir;          // the working folder
 std::string gText;         // the exchange file's bytes
 std::string gSavedDat, gSavedIx;  // a full product file, for the rebuilds
 
-std::string SourceDir() {
-  const char* env = std::getenv("KIOSK_SOURCE_DIR");
-  return env ? env : fs::path(__FILE__).parent_path().parent_path().string();
-}
-
 std::string Path(const std::string& rel) { return gDir + "/" + rel; }
-
-std::vector<std::string> Words() {
-  std::vector<std::string> words;
-  std::ifstream in("/usr/share/dict/american-english");
-  for (std::string w; std::getline(in, w);) {
-    bool plain = w.size() >= 3;
-    for (char c : w) plain = plain && static_cast<unsigned char>(c) < 128 && c != '\'';
-    if (plain) words.push_back(w);
-  }
-  return words;
-}
 
 std::string Upper(const std::string& s) { return kiosk::UpperAscii(s); }
 
@@ -199,12 +187,17 @@ void BM_KioskImport(benchmark::State& state) {
   CheckCount(state, UsedProducts());
 }
 
+// The full product file back, untimed.
+void FreshProductFile(benchmark::State& state) {
+  state.PauseTiming();
+  RestoreProductFile();
+  editprod::ResetForTest();
+  state.ResumeTiming();
+}
+
 void BM_KioskRebuild(benchmark::State& state) {
   for (auto _ : state) {
-    state.PauseTiming();
-    RestoreProductFile();
-    editprod::ResetForTest();
-    state.ResumeTiming();
+    FreshProductFile(state);
     if (!rebuild::REBUILD_FILES2(rebuild::Catalogue::Products)) {
       state.SkipWithError("the rebuild failed");
       break;
@@ -215,10 +208,7 @@ void BM_KioskRebuild(benchmark::State& state) {
 
 void BM_KioskExportImport(benchmark::State& state) {
   for (auto _ : state) {
-    state.PauseTiming();
-    RestoreProductFile();
-    editprod::ResetForTest();
-    state.ResumeTiming();
+    FreshProductFile(state);
     if (!editprod::SETUP()) {
       state.SkipWithError("the store cannot start");
       break;

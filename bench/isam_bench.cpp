@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_util.h"
 #include "common/cp1252.h"
 #include "common/hostpath.h"
 #include "common/text.h"
@@ -283,9 +284,7 @@ Times RunSqlite(const std::string& path, const std::vector<Product>& ps,
 
 int main(int argc, char** argv) {
   const int n = argc > 1 ? std::atoi(argv[1]) : 100000;
-  const fs::path dir = fs::temp_directory_path() / ("isam_bench_" + std::to_string(::getpid()));
-  fs::create_directories(dir / "bench");
-  kiosk::SetWorkFolder(dir.string());
+  const fs::path dir = bench::WorkIn("isam_bench", "bench");
 
   std::printf("building %d products from the word lists...\n", n);
   const std::vector<Product> ps = MakeProducts(n);

@@ -13,6 +13,7 @@
 #include <random>
 #include <string>
 
+#include "bench/bench_util.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "graph/graph.h"
@@ -24,19 +25,8 @@
 
 namespace {
 
-std::string SourceDir() {
-  const char* env = std::getenv("KIOSK_SOURCE_DIR");
-  return env ? env : std::filesystem::path(__FILE__).parent_path().parent_path().string();
-}
-
-void OpenScreen() {
-  static bool open = false;
-  if (open) return;
-  kiosk::clock::UseVirtualTime(true);
-  graph::UseHeadless(1920, 1080);
-  screen::INIT(3, 12);
-  open = true;
-}
+using bench::OpenScreen;
+using bench::SourceDir;
 
 std::string SyntheticMap() {
   std::mt19937 gen(11);

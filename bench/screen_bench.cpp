@@ -6,24 +6,18 @@
 #include <random>
 #include <vector>
 
+#include "bench/bench_util.h"
 #include "common/clock.h"
 #include "screen/primitives.h"
 
 namespace {
 
+using bench::OpenScreen;
+
 struct BoxArgs {
   int angle, colour, style, fill, thick;
   double x, y, depth, width;
 };
-
-void OpenScreen() {
-  static bool open = false;
-  if (open) return;
-  kiosk::clock::UseVirtualTime(true);
-  graph::UseHeadless(1920, 1080);
-  screen::INIT(3, 12);
-  open = true;
-}
 
 std::vector<BoxArgs> Boxes() {
   std::mt19937 gen(7);

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_util.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "common/text.h"
@@ -35,25 +36,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using bench::Ms;
+using bench::Words;
+
 constexpr int kRuns = 9;
 constexpr std::int32_t kLimit = 20;  // the demo store's result limit
 
-std::vector<std::string> Words() {
-  std::vector<std::string> words;
-  std::ifstream in("/usr/share/dict/american-english");
-  for (std::string w; std::getline(in, w);) {
-    bool plain = w.size() >= 3;
-    for (char c : w) plain = plain && static_cast<unsigned char>(c) < 128 && c != '\'';
-    if (plain) words.push_back(w);
-  }
-  return words;
-}
-
 std::string Upper(const std::string& s) { return kiosk::UpperAscii(s); }
 
-double Ms(std::chrono::steady_clock::duration d) {
-  return std::chrono::duration<double, std::milli>(d).count();
-}
 
 template <typename F>
 double Median(F run) {
@@ -144,9 +134,7 @@ struct Sql {
 
 int main(int argc, char** argv) {
   const int products = argc > 1 ? std::atoi(argv[1]) : 100000;
-  const fs::path dir = fs::temp_directory_path() / ("search_bench_" + std::to_string(::getpid()));
-  fs::create_directories(dir / "data");
-  kiosk::SetWorkFolder(dir.string());
+  const fs::path dir = bench::WorkIn("search_bench", "data");
   kiosk::clock::UseVirtualTime(true);  // the store's own pauses are not the search's time
   cfgfiles::FLIMITI = kLimit;
 

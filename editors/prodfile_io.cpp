@@ -12,7 +12,6 @@
 #include "editors/prodfile.h"
 #include "editors/prodfile_editor.h"
 #include "editors/rebuild.h"
-#include "isam/delf.h"
 #include "screen/primitives.h"
 
 namespace editprod {
@@ -171,24 +170,7 @@ bool PRODUCT1() {
 
 bool TESTNEW() {
   screen::FRAME4();
-  CLOSEITP();
-  glue::SHOWPROGRESS(253, 600, 300, 3);
-  delf::RENAME_FILE("data\\products.dat");
-  delf::RENAME_FILE("data\\products.ix");
-  glue::SHOWPROGRESS(128, 600, 300, 3);
-  glue::SHOWPROGRESS(253, 600, 400, 4);
-  const bool created = CREATEFILE();
-  glue::SHOWPROGRESS(128, 600, 400, 4);
-  if (!created) return false;
-  glue::SHOWPROGRESS(253, 600, 500, 5);
-  OPENITP();
-  glue::SHOWPROGRESS(128, 600, 500, 5);
-  if (!PRODFILE.OK) return false;
-  ECPT1();
-  glue::SHOWPROGRESS(253, 600, 600, 6);
-  CLOSEITP();
-  glue::SHOWPROGRESS(128, 600, 600, 6);
-  return true;
+  return glue::REMAKEFROMTEXT(PRODFILE, OPENITP, [] { ECPT1(); });
 }
 
 bool REBUILD() {

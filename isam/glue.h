@@ -183,6 +183,13 @@ bool OPENRAW(Catalogue& c);
 bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
                  const std::function<bool()>& refreshText);
 
+// Replaces the catalogue's file by an empty one (the old data and index
+// files are removed with delf::RENAME_FILE) and fills it with import, with
+// the utilities' progress texts 3 to 6; open opens the new file as the
+// module does. False when the file could not be made or opened.
+bool REMAKEFROMTEXT(Catalogue& c, const std::function<void()>& open,
+                    const std::function<void()>& import);
+
 // Clears the state part of a Catalogue (tests).
 void ResetState(Catalogue& c);
 

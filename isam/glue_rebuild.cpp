@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "isam/delf.h"
 #include "isam/format.h"
 #include "isam/glue.h"
 #include "isam/rawfile.h"
@@ -73,6 +74,28 @@ std::int32_t REBUILDFROMDATA(Catalogue& c) {
   c.fb = nullptr;
   if (allOk && IsamOK) DeleteRawFile(keep);
   return added;
+}
+
+bool REMAKEFROMTEXT(Catalogue& c, const std::function<void()>& open,
+                    const std::function<void()>& import) {
+  CLOSEIT(c);
+  SHOWPROGRESS(253, 600, 300, 3);
+  delf::RENAME_FILE(c.name + ".dat");
+  delf::RENAME_FILE(c.name + ".ix");
+  SHOWPROGRESS(128, 600, 300, 3);
+  SHOWPROGRESS(253, 600, 400, 4);
+  const bool created = CREATEFILE(c);
+  SHOWPROGRESS(128, 600, 400, 4);
+  if (!created) return false;
+  SHOWPROGRESS(253, 600, 500, 5);
+  open();
+  SHOWPROGRESS(128, 600, 500, 5);
+  if (!c.OK) return false;
+  import();
+  SHOWPROGRESS(253, 600, 600, 6);
+  CLOSEIT(c);
+  SHOWPROGRESS(128, 600, 600, 6);
+  return true;
 }
 
 bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,

@@ -8,7 +8,6 @@
 #include "common/hostpath.h"
 #include "common/textfile.h"
 #include "editors/rebuild.h"
-#include "isam/delf.h"
 #include "map/mapfile.h"
 
 namespace editmap {
@@ -109,26 +108,7 @@ bool SHELVES1() {
   return ok;
 }
 
-bool TESTNEW() {
-  CLOSEITM();
-  glue::SHOWPROGRESS(253, 600, 300, 3);
-  delf::RENAME_FILE("data\\Shelve.dat");
-  delf::RENAME_FILE("data\\Shelve.ix");
-  glue::SHOWPROGRESS(128, 600, 300, 3);
-  glue::SHOWPROGRESS(253, 600, 400, 4);
-  const bool created = CREATEFILE();
-  glue::SHOWPROGRESS(128, 600, 400, 4);
-  if (!created) return false;
-  glue::SHOWPROGRESS(253, 600, 500, 5);
-  OPENITM();
-  glue::SHOWPROGRESS(128, 600, 500, 5);
-  if (!MAPFILE.OK) return false;
-  IMPORTLINES();
-  glue::SHOWPROGRESS(253, 600, 600, 6);
-  CLOSEITM();
-  glue::SHOWPROGRESS(128, 600, 600, 6);
-  return true;
-}
+bool TESTNEW() { return glue::REMAKEFROMTEXT(MAPFILE, OPENITM, [] { IMPORTLINES(); }); }
 
 bool REBUILD() {
   MAPFILE.record = &SHELF;
