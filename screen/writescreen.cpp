@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/numtext.h"
 #include "common/textfile.h"
@@ -104,34 +105,21 @@ void WRITE_SCREEN(std::string_view line) {
 
 void WRITE_QUESTION(std::string_view definition) {
   Str255 rest = definition;
-  A_COLOR = NextField(rest);
-  A_X = NextField(rest);
-  A_Y = NextField(rest);
-  A_FONT = NextField(rest);
-  A_FONT_ANGLE = NextField(rest);
-  A_FONT_WIDTH = NextField(rest);
-  ANSWER_FONT_SIZE = NextField(rest);
-  A_MIN_ENTRYN = NextField(rest);
-  A_MAX_ENTRYN = NextField(rest);
-  A_BIU = NextField(rest);
-  A_MIN_ENTRYAN = NextField(rest);
-  A_MAX_ENTRYAN = NextField(rest);
-  A_MAX_LENGTHAN = NextField(rest);  // field 13, the minimum value
-  A_MIN_LENGTHAN = NextField(rest);  // field 14, the maximum value
-  screen::ENTRY_TYPE = NextField(rest);
-  A_QUESTION = NextField(rest);
+  // Fields 1..16 in order; field 13 is the minimum value, 14 the maximum.
+  for (Str255* field : {&A_COLOR, &A_X, &A_Y, &A_FONT, &A_FONT_ANGLE, &A_FONT_WIDTH,
+                        &ANSWER_FONT_SIZE, &A_MIN_ENTRYN, &A_MAX_ENTRYN, &A_BIU, &A_MIN_ENTRYAN,
+                        &A_MAX_ENTRYAN, &A_MAX_LENGTHAN, &A_MIN_LENGTHAN, &screen::ENTRY_TYPE,
+                        &A_QUESTION})
+    *field = NextField(rest);
 
-  ANSCOL = kiosk::TextToWhole(A_COLOR.view());
-  ANSX = kiosk::TextToWhole(A_X.view());
-  ANSY = kiosk::TextToWhole(A_Y.view());
-  ANSFNT = kiosk::TextToWhole(A_FONT.view());
-  ANSANG = kiosk::TextToWhole(A_FONT_ANGLE.view());
-  ANSCARW = kiosk::TextToWhole(A_FONT_WIDTH.view());
-  ANSH = kiosk::TextToWhole(ANSWER_FONT_SIZE.view());
-  ANSHORALIGN = kiosk::TextToWhole(A_MIN_ENTRYN.view());
-  ANSVERALIGN = kiosk::TextToWhole(A_MAX_ENTRYN.view());
-  ANSMINLEN = kiosk::TextToWhole(A_MIN_ENTRYAN.view());
-  ANSMAXLEN = kiosk::TextToWhole(A_MAX_ENTRYAN.view());
+  const std::pair<std::int32_t*, const Str255*> wholes[] = {
+      {&ANSCOL, &A_COLOR},           {&ANSX, &A_X},
+      {&ANSY, &A_Y},                 {&ANSFNT, &A_FONT},
+      {&ANSANG, &A_FONT_ANGLE},      {&ANSCARW, &A_FONT_WIDTH},
+      {&ANSH, &ANSWER_FONT_SIZE},    {&ANSHORALIGN, &A_MIN_ENTRYN},
+      {&ANSVERALIGN, &A_MAX_ENTRYN}, {&ANSMINLEN, &A_MIN_ENTRYAN},
+      {&ANSMAXLEN, &A_MAX_ENTRYAN}};
+  for (const auto& [number, text] : wholes) *number = kiosk::TextToWhole(text->view());
   screen::STRINGTOREAL(A_MAX_LENGTHAN.view(), ANSMINVAL);
   screen::STRINGTOREAL(A_MIN_LENGTHAN.view(), ANSMAXVAL);
 

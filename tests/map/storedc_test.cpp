@@ -57,6 +57,16 @@ class SearchWalkTest : public SearchTest {
     SearchTest::SetUp();
     mapCalls.clear();
   }
+  // Searches "milk", shows both hits on the map, leaves the hits and the
+  // search.
+  void ShowBothMilkHitsOnTheMap() {
+    Keys("milk\r");
+    Code(kF1);
+    Code(kF1);
+    Keys("C");
+    Keys("~KKKVVV\r");
+    storedc::STOREDIR1();
+  }
 };
 
 TEST_F(SearchWalkTest, HitsComeInWordOrderAndCoverBothWordLines) {
@@ -213,12 +223,7 @@ TEST_F(SearchWalkTest, ShortWordsAreAskedAgainAndEscapeStartsANewSearch) {
 TEST_F(SearchWalkTest, SearchGoesOnWhenTheDisplayEndedTheStore) {
   Products(kShop);
   storedc::DISPLAYMAP2 = StoreEndingDisplay;
-  Keys("milk\r");
-  Code(kF1);
-  Code(kF1);
-  Keys("C");
-  Keys("~KKKVVV\r");
-  storedc::STOREDIR1();
+  ShowBothMilkHitsOnTheMap();
   EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK"}));
   EXPECT_FALSE(isam::IsamIsInitialized());
 }
@@ -229,12 +234,7 @@ TEST_F(SearchWalkTest, DisplayFailureIsShownAndTheSearchGoesOn) {
   auto savedTell = editprod::PRODFILE.tell;
   editprod::PRODFILE.tell = [&told](std::string_view t) { told.emplace_back(t); };
   storedc::DISPLAYMAP2 = FailingDisplay;
-  Keys("milk\r");
-  Code(kF1);
-  Code(kF1);
-  Keys("C");
-  Keys("~KKKVVV\r");
-  storedc::STOREDIR1();
+  ShowBothMilkHitsOnTheMap();
   editprod::PRODFILE.tell = savedTell;
   EXPECT_EQ(Shown(), (std::vector<std::string>{"BUTTERMILK", "MILK"}));
   ASSERT_EQ(told.size(), 2u);
