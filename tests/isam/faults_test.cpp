@@ -53,14 +53,21 @@ class FaultsTest : public StoreTest {
     env.writes = env.reads = env.opens = 0;
     SetEnv(&env);
   }
+  // Records 1..3 of 30 bytes, record 2 deleted again (first on the chain).
+  IsamFileBlockPtr ThreeRecordsSecondDeleted() {
+    IsamFileBlockPtr fb = CreateOpen(30, {});
+    auto r = Rec(30, "x");
+    std::int32_t ref = 0;
+    for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data());
+    BTDeleteRec(fb, 2);
+    return fb;
+  }
 };
 
 TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
-  IsamFileBlockPtr fb = CreateOpen(30, {});
+  IsamFileBlockPtr fb = ThreeRecordsSecondDeleted();
   auto r = Rec(30, "x");
   std::int32_t ref = 0;
-  for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data());
-  BTDeleteRec(fb, 2);
   Arm();
   env.failWriteAt = 1;  // the record write (the mark is already on disk)
   ref = 0;
@@ -85,11 +92,9 @@ TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
 }
 
 TEST_F(FaultsTest, FirstHostErrorOfACallIsKept) {
-  IsamFileBlockPtr fb = CreateOpen(30, {});
+  IsamFileBlockPtr fb = ThreeRecordsSecondDeleted();
   auto r = Rec(30, "x");
   std::int32_t ref = 0;
-  for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data());
-  BTDeleteRec(fb, 2);
   Arm();
   env.failWriteAt = 1;
   env.writeErrno = ENOSPC;

@@ -16,7 +16,16 @@ IsamIndDescr ProductKeys() {
   return iid;
 }
 
-class FileblockTest : public StoreTest {};
+class FileblockTest : public StoreTest {
+ protected:
+  // A fileblock with one key and one record "a" (its number in ref).
+  IsamFileBlockPtr OneRecord(std::int32_t& ref) {
+    IsamFileBlockPtr fb = CreateOpen(30, {{10, false}});
+    auto r = isam_test::Rec(30, "a");
+    BTAddRec(fb, ref, r.data());
+    return fb;
+  }
+};
 
 TEST_F(FileblockTest, ProductFileHeadersAreByteExact) {
   BTInitIsam(NoNet, 62);
@@ -120,10 +129,8 @@ TEST_F(FileblockTest, OpenFailures) {
 }
 
 TEST_F(FileblockTest, ChangedAndNotClosedIsRefused) {
-  IsamFileBlockPtr fb = CreateOpen(30, {{10, false}});
   std::int32_t ref = 0;
-  auto r = isam_test::Rec(30, "a");
-  BTAddRec(fb, ref, r.data());
+  ASSERT_NE(OneRecord(ref), nullptr);
   // The mark is on disk as soon as the first change is made.
   EXPECT_EQ(Bytes("data/t.DAT")[20], 1);
   // Simulate a stop: drop everything without closing.
@@ -136,10 +143,8 @@ TEST_F(FileblockTest, ChangedAndNotClosedIsRefused) {
 }
 
 TEST_F(FileblockTest, CleanCloseClearsTheMark) {
-  IsamFileBlockPtr fb = CreateOpen(30, {{10, false}});
   std::int32_t ref = 0;
-  auto r = isam_test::Rec(30, "a");
-  BTAddRec(fb, ref, r.data());
+  IsamFileBlockPtr fb = OneRecord(ref);
   BTAddKey(fb, 1, ref, "a");
   BTCloseFileBlock(fb);
   ASSERT_TRUE(IsamOK);
