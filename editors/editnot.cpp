@@ -14,14 +14,10 @@ namespace editnot {
 namespace {
 
 glue::Catalogue MakeCatalogue() {
-  glue::Catalogue c;
-  c.name = kFileName;
-  c.recLen = kRecLen;
-  c.keys = {{110, false}};
-  c.pages = 32;
-  c.buildKey = [](const void* rec, int keyNr) {
-    return keyNr == 1 ? BUILDKEY(*static_cast<const NOTDEF*>(rec)) : std::string();
-  };
+  glue::Catalogue c = glue::CATALOGUEOF<NOTDEF>(
+      kFileName, {{110, false}}, 32,
+      [](const NOTDEF& rec, int keyNr) { return keyNr == 1 ? BUILDKEY(rec) : std::string(); },
+      nullptr);
   // A damaged log is rebuilt from its own data file; no entry is dropped.
   c.rebuild = [] { return glue::REBUILDFROMDATA(NOTFILE) >= 0; };
   c.emptyKey1 = glue::EmptyKey1::Asked;

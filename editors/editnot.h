@@ -66,6 +66,7 @@ static_assert(offsetof(NOTDEF, DATE) == 798);
 
 inline constexpr const char* kFileName = "data\\NotFound";
 inline constexpr std::int32_t kRecLen = 816;
+static_assert(sizeof(NOTDEF) == kRecLen, "the catalogue takes its record length from the type");
 
 // Module state.
 extern NOTDEF NOTFOUND;              // the current entry

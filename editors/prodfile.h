@@ -62,6 +62,7 @@ static_assert(offsetof(PRODDEF, SEEALSO) == 726);
 inline constexpr const char* kFileName = "data\\products";
 inline constexpr const char* kExchangeFile = "data\\prodlist.txt";
 inline constexpr std::int32_t kRecLen = 784;
+static_assert(sizeof(PRODDEF) == kRecLen, "the catalogue takes its record length from the type");
 inline constexpr int kNumKeys = 4;
 inline constexpr int kSlots = 18;
 

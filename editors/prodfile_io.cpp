@@ -19,21 +19,14 @@ namespace editprod {
 namespace {
 
 glue::Catalogue MakeCatalogue() {
-  glue::Catalogue c;
-  c.name = kFileName;
-  c.recLen = kRecLen;
-  c.keys = {{110, false}, {36, true}, {15, true}, {15, true}};
-  c.pages = 62;
-  c.buildKey = [](const void* rec, int keyNr) {
-    return BUILDKEY(*static_cast<const PRODDEF*>(rec), keyNr);
-  };
+  glue::Catalogue c = glue::CATALOGUEOF<PRODDEF>(
+      kFileName, {{110, false}, {36, true}, {15, true}, {15, true}}, 62, BUILDKEY, CHECKRECORD);
   c.rebuild = [] { return REBUILD(); };
   c.sameKey = [](const void* a, const void* b, int keyNr) {
     return KEYBASE(*static_cast<const PRODDEF*>(a), keyNr) ==
            KEYBASE(*static_cast<const PRODDEF*>(b), keyNr);
   };
   c.emptyKey1 = glue::EmptyKey1::Refused;
-  c.checkRecord = [](void* rec) { CHECKRECORD(*static_cast<PRODDEF*>(rec)); };
   c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/shortstr.h"
@@ -76,6 +77,23 @@ struct Catalogue {
   std::int32_t PS = 0;              // page buffers obtained
   bool startedStore = false;        // SETUP started the store (so release ends it)
 };
+
+// A catalogue of records of type Rec (written as they lie in memory): its
+// file, keys and page buffers, its keys built by build(record, key number)
+// and records read from disk made safe by check (none: nullptr). The module
+// adds its questions, messages and rebuild.
+template <typename Rec>
+Catalogue CATALOGUEOF(std::string name, std::vector<KeyDef> keys, std::int32_t pages,
+                      std::string (*build)(const Rec&, int), void (*check)(Rec&)) {
+  Catalogue c;
+  c.name = std::move(name);
+  c.recLen = static_cast<std::int32_t>(sizeof(Rec));
+  c.keys = std::move(keys);
+  c.pages = pages;
+  c.buildKey = [build](const void* rec, int k) { return build(*static_cast<const Rec*>(rec), k); };
+  if (check) c.checkRecord = [check](void* rec) { check(*static_cast<Rec*>(rec)); };
+  return c;
+}
 
 // Module start: resets the current key and record, starts the store (unless
 // it runs already) and opens the file. False when the store cannot start

@@ -69,6 +69,7 @@ static_assert(offsetof(MAPDEF, S_COMMENT) == 222);
 inline constexpr const char* kFileName = "data\\Shelve";
 inline constexpr const char* kExchangeFile = "data\\Shelves.txt";
 inline constexpr std::int32_t kRecLen = 260;
+static_assert(sizeof(MAPDEF) == kRecLen, "the catalogue takes its record length from the type");
 inline constexpr int kNumKeys = 3;
 inline constexpr int kKey1Len = 45;
 inline constexpr int kKey23Len = 15;  // keys 2 and 3 are cut to this

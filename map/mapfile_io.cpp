@@ -15,16 +15,10 @@ namespace editmap {
 namespace {
 
 glue::Catalogue MakeCatalogue() {
-  glue::Catalogue c;
-  c.name = kFileName;
-  c.recLen = kRecLen;
-  c.keys = {{kKey1Len, false}, {kKey23Len, true}, {kKey23Len, true}};
-  c.pages = 62;
-  c.buildKey = [](const void* rec, int keyNr) {
-    return BUILDKEY(*static_cast<const MAPDEF*>(rec), keyNr);
-  };
+  glue::Catalogue c = glue::CATALOGUEOF<MAPDEF>(
+      kFileName, {{kKey1Len, false}, {kKey23Len, true}, {kKey23Len, true}}, 62, BUILDKEY,
+      CHECKRECORD);
   c.rebuild = [] { return REBUILD(); };
-  c.checkRecord = [](void* rec) { CHECKRECORD(*static_cast<MAPDEF*>(rec)); };
   c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
