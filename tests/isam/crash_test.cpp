@@ -25,6 +25,7 @@
 #include "isam/check.h"
 #include "isam/errors.h"
 #include "isam/isam.h"
+#include "isam_fixture.h"
 
 namespace fs = std::filesystem;
 using namespace isam;
@@ -83,15 +84,7 @@ void Create() {
     BTOpenFileBlock(fb, kName);
     must(IsamOK);
     // The live entries, as a caller would find them: a walk of key 1.
-    std::vector<std::pair<IsamKeyStr, std::int32_t>> live;
-    BTClearKey(fb, 1);
-    for (;;) {
-      std::int32_t ref = 0;
-      IsamKeyStr k;
-      BTNextKey(fb, 1, ref, k);
-      if (!IsamOK) break;
-      live.emplace_back(k, ref);
-    }
+    std::vector<std::pair<IsamKeyStr, std::int32_t>> live = isam_test::KeyWalk(fb, 1);
     must(IsamError == isam::err::kIndexEnd);
     const int changes = 1 + static_cast<int>(rng() % 40);
     for (int c = 0; c < changes; ++c) {
@@ -159,12 +152,9 @@ class CrashTest : public ::testing::Test {
 void ExpectKeysMatchRecords(IsamFileBlockPtr fb, const Summary& want) {
   std::int32_t entries = 0;
   std::int64_t refSum = 0;
-  BTClearKey(fb, 1);
-  for (;;) {
-    std::int32_t ref = 0;
-    IsamKeyStr k;
-    BTNextKey(fb, 1, ref, k);
-    if (!IsamOK) break;
+  const auto walked = isam_test::KeyWalk(fb, 1);
+  const std::int32_t walkEnd = IsamError;
+  for (const auto& [k, ref] : walked) {
     ++entries;
     refSum += ref;
     unsigned char rec[kRecLen];
@@ -175,7 +165,7 @@ void ExpectKeysMatchRecords(IsamFileBlockPtr fb, const Summary& want) {
     ASSERT_EQ(text, k.str()) << "record " << ref;
     ASSERT_TRUE(BTKeyExists(fb, 2, ref, Key2Of(k))) << k.str();
   }
-  EXPECT_EQ(IsamError, isam::err::kIndexEnd);
+  EXPECT_EQ(walkEnd, isam::err::kIndexEnd);
   EXPECT_EQ(entries, BTUsedRecs(fb));
   EXPECT_EQ(BTUsedKeys(fb, 1), entries);
   EXPECT_EQ(BTUsedKeys(fb, 2), entries);

@@ -29,6 +29,14 @@ class DialogTest : public StoreTest {
     Put(e, Le32(sff));
     return e;
   }
+  // Writes a dialog file of one data-header entry and opens the fileblock,
+  // which replays it.
+  void ReopenWithHeaderEntry(IsamFileBlockPtr& fb, const Buf& saved, std::int32_t link) {
+    Buf d = {0};
+    Put(d, HeaderEntry(0, saved, link));
+    WriteDia(d);
+    BTOpenFileBlock(fb, "data\\t");
+  }
   // The data header as a 28-byte saved header (fifth word: keys, ADK 0).
   Buf SavedDataHeader() {
     auto dat = Bytes("data/t.DAT");
@@ -76,10 +84,7 @@ TEST_F(DialogTest, DataHeaderEntryRestoresCounters) {
   BTCloseFileBlock(fb);
   EXPECT_EQ(I32(Bytes("data/t.DAT"), 8), 5);
 
-  Buf d = {0};
-  Put(d, HeaderEntry(0, saved, -2));
-  WriteDia(d);
-  BTOpenFileBlock(fb, "data\\t");
+  ReopenWithHeaderEntry(fb, saved, -2);
   ASSERT_TRUE(IsamOK) << IsamError;
   EXPECT_FALSE(FileExists("data/t.DIA"));
   EXPECT_EQ(BTUsedRecs(fb), 2);
@@ -100,10 +105,7 @@ TEST_F(DialogTest, HeaderEntryPutsTheTakenLinkBack) {
   BTCloseFileBlock(fb);
   EXPECT_EQ(I32(Bytes("data/t.DAT"), 60), 0);
 
-  Buf d = {0};
-  Put(d, HeaderEntry(0, saved, -1));
-  WriteDia(d);
-  BTOpenFileBlock(fb, "data\\t");
+  ReopenWithHeaderEntry(fb, saved, -1);
   ASSERT_TRUE(IsamOK) << IsamError;
   BTCloseFileBlock(fb);
   auto dat = Bytes("data/t.DAT");

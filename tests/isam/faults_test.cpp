@@ -53,6 +53,14 @@ class FaultsTest : public StoreTest {
     env.writes = env.reads = env.opens = 0;
     SetEnv(&env);
   }
+  // One record (its number in ref) with its key "k".
+  IsamFileBlockPtr OneKeyedRecord(std::int32_t& ref) {
+    IsamFileBlockPtr fb = CreateOpen(30, {{5, false}});
+    auto r = Rec(30, "x");
+    BTAddRec(fb, ref, r.data());
+    BTAddKey(fb, 1, ref, "k");
+    return fb;
+  }
   // Records 1..3 of 30 bytes, record 2 deleted again (first on the chain).
   IsamFileBlockPtr ThreeRecordsSecondDeleted() {
     IsamFileBlockPtr fb = CreateOpen(30, {});
@@ -114,11 +122,8 @@ TEST_F(FaultsTest, FirstHostErrorOfACallIsKept) {
 }
 
 TEST_F(FaultsTest, FailedCloseLeavesTheFileblockOpen) {
-  IsamFileBlockPtr fb = CreateOpen(30, {{5, false}});
-  auto r = Rec(30, "x");
   std::int32_t ref = 0;
-  BTAddRec(fb, ref, r.data());
-  BTAddKey(fb, 1, ref, "k");
+  IsamFileBlockPtr fb = OneKeyedRecord(ref);
   Arm();
   env.writeErrno = EIO;
   env.failWriteAt = 1;  // the page written at close
@@ -136,11 +141,8 @@ TEST_F(FaultsTest, FailedCloseLeavesTheFileblockOpen) {
 }
 
 TEST_F(FaultsTest, ShortPageReadAndOpenErrors) {
-  IsamFileBlockPtr fb = CreateOpen(30, {{5, false}});
-  auto r = Rec(30, "x");
   std::int32_t ref = 0;
-  BTAddRec(fb, ref, r.data());
-  BTAddKey(fb, 1, ref, "k");
+  IsamFileBlockPtr fb = OneKeyedRecord(ref);
   BTCloseFileBlock(fb);
   BTOpenFileBlock(fb, "data\\t");
   Arm();
@@ -207,11 +209,8 @@ TEST_F(FaultsTest, EveryWriteFailingInTurn) {
 }
 
 TEST_F(FaultsTest, OpenFileblockIsExclusive) {
-  IsamFileBlockPtr fb = CreateOpen(30, {{5, false}});
-  auto r = Rec(30, "x");
   std::int32_t ref = 0;
-  BTAddRec(fb, ref, r.data());
-  BTAddKey(fb, 1, ref, "k");
+  IsamFileBlockPtr fb = OneKeyedRecord(ref);
   auto datBefore = Bytes("data/t.DAT");
 
   IsamFileBlockPtr second = nullptr;

@@ -77,6 +77,22 @@ class StoreTest : public ::testing::Test {
   std::filesystem::path dir_;
 };
 
+// Every entry of a key in key order, as a caller walking it finds them; the
+// status afterwards is that of the step past the last entry.
+inline std::vector<std::pair<isam::IsamKeyStr, std::int32_t>> KeyWalk(isam::IsamFileBlockPtr fb,
+                                                                      int key) {
+  std::vector<std::pair<isam::IsamKeyStr, std::int32_t>> entries;
+  isam::BTClearKey(fb, key);
+  for (;;) {
+    std::int32_t ref = 0;
+    isam::IsamKeyStr k;
+    isam::BTNextKey(fb, key, ref, k);
+    if (!isam::IsamOK) break;
+    entries.emplace_back(k, ref);
+  }
+  return entries;
+}
+
 // A record whose first 4 bytes are 0 (live) and whose text is s.
 inline std::vector<unsigned char> Rec(std::int32_t len, const std::string& s) {
   std::vector<unsigned char> r(static_cast<std::size_t>(len), 0);
