@@ -238,6 +238,12 @@ void Exec(sqlite3* db, const char* sql) {
   Check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), db, sql);
 }
 
+sqlite3_stmt* Prepare(sqlite3* db, const char* sql, const char* what) {
+  sqlite3_stmt* st = nullptr;
+  Check(sqlite3_prepare_v2(db, sql, -1, &st, nullptr), db, what);
+  return st;
+}
+
 constexpr const char* kIndexes =
     "CREATE UNIQUE INDEX key1 ON products(k1);"
     "CREATE INDEX key2 ON products(k2);"
@@ -262,12 +268,10 @@ std::int64_t SqliteLoad(sqlite3* db, bool indexesFirst) {
            "CREATE TABLE products(rec INTEGER PRIMARY KEY, k1 TEXT, k2 TEXT, k3 TEXT, k4 TEXT,"
            " f1,f2,f3,f4,f5,f6,f7,f8,f9,f10,f11,f12,f13,f14,f15,f16,f17,f18);");
   if (indexesFirst) Exec(db, kIndexes);
-  sqlite3_stmt* ins = nullptr;
-  Check(sqlite3_prepare_v2(db,
-                           "INSERT INTO products VALUES(?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,"
-                           "?13,?14,?15,?16,?17,?18,?19,?20,?21,?22,?23)",
-                           -1, &ins, nullptr),
-        db, "prepare insert");
+  sqlite3_stmt* ins = Prepare(db,
+                              "INSERT INTO products VALUES(?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,"
+                              "?13,?14,?15,?16,?17,?18,?19,?20,?21,?22,?23)",
+                              "prepare insert");
   std::ifstream in(kiosk::HostPath(editprod::kExchangeFile), std::ios::binary);
   auto readLine = [&in](std::string& s) {
     s.clear();
@@ -309,8 +313,7 @@ std::int64_t SqliteLoad(sqlite3* db, bool indexesFirst) {
 }
 
 std::int64_t SqliteCount(sqlite3* db) {
-  sqlite3_stmt* st = nullptr;
-  Check(sqlite3_prepare_v2(db, "SELECT count(*) FROM products", -1, &st, nullptr), db, "count");
+  sqlite3_stmt* st = Prepare(db, "SELECT count(*) FROM products", "count");
   std::int64_t n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
   sqlite3_finalize(st);
   return n;
@@ -352,12 +355,10 @@ void BM_SqliteExportLoad(benchmark::State& state) {
     {
       sqlite3* db = nullptr;
       Check(sqlite3_open(SqlPath().c_str(), &db), db, "open");
-      sqlite3_stmt* st = nullptr;
-      Check(sqlite3_prepare_v2(db,
-                               "SELECT f1,f2,f3,f4,f5,f6,f7,f8,f9,f10,f11,f12,f13,f14,f15,f16,f17,"
-                               "f18 FROM products ORDER BY k1",
-                               -1, &st, nullptr),
-            db, "select");
+      sqlite3_stmt* st = Prepare(db,
+                                 "SELECT f1,f2,f3,f4,f5,f6,f7,f8,f9,f10,f11,f12,f13,f14,f15,f16,"
+                                 "f17,f18 FROM products ORDER BY k1",
+                                 "select");
       std::ofstream out(kiosk::HostPath(editprod::kExchangeFile), std::ios::binary | std::ios::trunc);
       while (sqlite3_step(st) == SQLITE_ROW) {
         out << "0\r\n";

@@ -11,6 +11,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "common/clock.h"
 #include "graph/graph.h"
@@ -69,6 +70,13 @@ class AnswerTest : public kiosk_test::KioskTest {
     quesans2::QUESTION_ANSWER2("Name?", "", answer, 255, n, kind, 'X', 'X', 4, 8);
     if (number) *number = n;
     return answer;
+  }
+
+  // The answer to a descriptor, started empty, and the milliseconds it took.
+  std::pair<kiosk::Str255, std::int64_t> TimedAnswer(std::string_view descriptor) {
+    const std::int64_t before = kiosk::clock::NowMs();
+    kiosk::Str255 answer = AskDescriptor(descriptor, "");
+    return {answer, kiosk::clock::NowMs() - before};
   }
 
   kiosk::Str255 AskDescriptor(std::string_view descriptor, std::string_view start,
