@@ -186,27 +186,40 @@ void IsamDelete(IsamFile& f) {
   }
 }
 
-void IsamGetBlock(IsamFile& f, std::int64_t ref, std::int64_t len, void* dest) {
-  if (!CheckHandle(f, kFuncRead)) return;
+namespace {
+
+// False (and the status set) when the file is not open or the block lies
+// before its start.
+bool CanTransfer(IsamFile& f, std::uint16_t func, std::int64_t ref, std::int64_t len) {
+  if (!CheckHandle(f, func)) return false;
   if (ref < 0 || len < 0) {
     IsamSetError(err::kIoError, EINVAL, kFuncSeek);
-    return;
+    return false;
   }
-  ssize_t n = env->PRead(f.Handle, dest, static_cast<std::size_t>(len), ref);
+  return true;
+}
+
+// The status of a read or write of len bytes that moved n (errno as the
+// host call left it).
+void Transferred(ssize_t n, std::int64_t len, std::int32_t shortError, std::uint16_t func) {
   if (n < 0) {
     int e = errno;
-    IsamSetError(HandleError(e), e, kFuncRead);
+    IsamSetError(HandleError(e), e, func);
   } else if (n != len) {
-    IsamSetError(err::kShortRead, 0, kFuncRead);
+    IsamSetError(shortError, 0, func);
   }
 }
 
+}  // namespace
+
+void IsamGetBlock(IsamFile& f, std::int64_t ref, std::int64_t len, void* dest) {
+  if (!CanTransfer(f, kFuncRead, ref, len)) return;
+  Transferred(env->PRead(f.Handle, dest, static_cast<std::size_t>(len), ref), len,
+              err::kShortRead, kFuncRead);
+}
+
 void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* source) {
-  if (!CheckHandle(f, kFuncWrite)) return;
-  if (ref < 0 || len < 0) {
-    IsamSetError(err::kIoError, EINVAL, kFuncSeek);
-    return;
-  }
+  if (!CanTransfer(f, kFuncWrite, ref, len)) return;
   if (len == 0) {
     if (env->Truncate(f.Handle, ref) != 0) {
       int e = errno;
@@ -214,13 +227,8 @@ void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* s
     }
     return;
   }
-  ssize_t n = env->PWrite(f.Handle, source, static_cast<std::size_t>(len), ref);
-  if (n < 0) {
-    int e = errno;
-    IsamSetError(HandleError(e), e, kFuncWrite);
-  } else if (n != len) {
-    IsamSetError(err::kShortWrite, 0, kFuncWrite);
-  }
+  Transferred(env->PWrite(f.Handle, source, static_cast<std::size_t>(len), ref), len,
+              err::kShortWrite, kFuncWrite);
 }
 
 void IsamPutDummyBlock(IsamFile& f, std::int64_t ref, std::int64_t len) {

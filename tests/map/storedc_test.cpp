@@ -165,12 +165,8 @@ TEST_F(SearchWalkTest, EmptyProductFileFindsNothing) {
 }
 
 TEST(SearchWordTest, OnlyWordsOfTwoLettersWithoutStaffCodePartsAreSearched) {
-  EXPECT_FALSE(storedc::Searchable(""));
-  EXPECT_FALSE(storedc::Searchable("m"));
-  EXPECT_TRUE(storedc::Searchable("mi"));
-  EXPECT_FALSE(storedc::Searchable("a~b"));
-  EXPECT_FALSE(storedc::Searchable("xkKkx"));
-  EXPECT_TRUE(storedc::Searchable("kk k"));
+  for (const char* word : {"", "m", "a~b", "xkKkx"}) EXPECT_FALSE(storedc::Searchable(word)) << word;
+  for (const char* word : {"mi", "kk k"}) EXPECT_TRUE(storedc::Searchable(word)) << word;
   EXPECT_EQ(storedc::UpperText("caf\xE9 \xFF\x9C"), "CAF\xC9 \x9F\x8C");
 }
 
