@@ -67,11 +67,13 @@ class KioskTest : public ::testing::Test {
   std::filesystem::path folder_;
   bool ranOutOfKeys_ = false;
   int runOuts_ = 0;  // times the keys ran out
+  // The listed keys not yet handed over (a test that installs a key demand
+  // hook of its own hands them over itself).
+  std::deque<std::string> pending_;
 
  private:
   void Feed(bool blocking);
   ScratchFolder scratch_;
-  std::deque<std::string> pending_;
 };
 
 // Raw codes of keys that arrive as 0 plus a code.
