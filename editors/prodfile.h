@@ -70,6 +70,7 @@ inline constexpr int kSlots = 18;
 extern PRODDEF PRODUCT;                          // the current record
 extern PRODDEF PRODUCT2;                         // the copy last read
 extern std::array<kiosk::Str255, kSlots + 1> OUTSTR;  // editor slots 1..18
+extern std::array<std::int32_t, 1001> REC_FOUND;  // the shelf's products found
 extern std::int32_t CNT1;
 extern std::int32_t REC;
 extern glue::Catalogue PRODFILE;                 // the product file's glue state

@@ -41,6 +41,7 @@ void WriteProduct(std::ofstream& out, const PRODDEF& rec) {
 PRODDEF PRODUCT;
 PRODDEF PRODUCT2;
 std::array<kiosk::Str255, kSlots + 1> OUTSTR;
+std::array<std::int32_t, 1001> REC_FOUND{};
 std::int32_t CNT1 = 0;
 std::int32_t REC = 0;
 glue::Catalogue PRODFILE = MakeCatalogue();
@@ -177,6 +178,7 @@ void ResetForTest() {
   PRODUCT = PRODDEF();
   PRODUCT2 = PRODDEF();
   for (auto& s : OUTSTR) s.clear();
+  REC_FOUND.fill(0);
   CNT1 = 0;
   REC = 0;
   glue::ResetState(PRODFILE);

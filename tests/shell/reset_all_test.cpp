@@ -196,6 +196,7 @@ const std::vector<Global>& Globals() {
       G(editprod::PRODUCT),
       G(editprod::PRODUCT2),
       G(editprod::OUTSTR),
+      G(editprod::REC_FOUND),
       G(editprod::CNT1),
       G(editprod::REC),
       G(editnot::NOTFOUND),
