@@ -12,6 +12,7 @@
 #include "editors/prodfile_shelf.h"
 #include "editors/rebuild.h"
 #include "graph/graph.h"
+#include "isam/delf.h"
 #include "isam/glue.h"
 #include "screen/keys.h"
 #include "screen/primitives.h"
