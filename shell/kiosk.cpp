@@ -2,8 +2,7 @@
 // the shell through hooks (shell::StoreDirHook, EditShelvesHook,
 // EditProdHook, EditNotHook, GuideHook; langs::EditConfigHook,
 // GetPasswordHook, EditZonesHook), connected here before the main routine
-// starts. So far only the shopper's search is connected; every other hook
-// is empty, and its menu choice returns at once.
+// starts. A hook left empty makes its menu choice return at once.
 #include "shell/kiosk.h"
 
 #include "editors/prodfile_editor.h"

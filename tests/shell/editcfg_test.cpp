@@ -4,10 +4,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
 #include "common/atomicfile.h"
-
 #include "screen/keys.h"
 #include "shell/editcfg.h"
 #include "tests/shell/shell_fixture.h"
@@ -25,36 +23,25 @@ class EditorTest : public ShellTest {
  protected:
   void SetUp() override {
     ShellTest::SetUp();
-    const char* env = std::getenv("KIOSK_SOURCE_DIR");
-    const fs::path src = env ? fs::path(env) : fs::path(__FILE__).parent_path().parent_path().parent_path();
-    fs::copy(src / "install" / "lang", folder_ / "lang",
+    fs::copy(SourceDir() / "install" / "lang", folder_ / "lang",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    fs::copy_file(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt",
+    fs::copy_file(SourceDir() / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt",
                   fs::copy_options::overwrite_existing);
     Write("lang/config.txt", kDemo);
     screen::LANGUAGE2 = 1;
     before_ = Bytes();
   }
 
-  std::string Bytes() const {
-    std::ifstream in(folder_ / "lang" / "config.txt", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string Bytes() const { return ReadFile("lang/config.txt"); }
 
   // The configuration's lines (CR LF ends).
   std::vector<std::string> Lines() const {
     std::vector<std::string> lines;
-    std::string all = Bytes(), line;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') {
-        lines.push_back(line);
-        line.clear();
-        ++i;
-      } else {
-        line += all[i];
-      }
-    }
-    EXPECT_TRUE(line.empty()) << "the last line has no line end";
+    const std::string all = Bytes();
+    std::size_t from = 0;
+    for (std::size_t end; (end = all.find("\r\n", from)) != std::string::npos; from = end + 2)
+      lines.push_back(all.substr(from, end - from));
+    EXPECT_EQ(from, all.size()) << "the last line has no line end";
     return lines;
   }
 
@@ -156,28 +143,13 @@ TEST_F(EditorTest, AShortFileIsWrittenWithAllFourteenLines) {
 
 TEST_F(EditorTest, ListShowsEveryValueAtItsPlace) {
   Write("lang/config.txt", DemoWith({{7, ""}}));  // no excluded words
-  Keys("a" "shop2026\r");
-  Keys("\x1b");
-  bool listed = false;
-  // Look at the list while menu 3 waits for its key.
-  graph::SetKeyDemandHook([this, &listed](bool blocking) {
-    if (blocking && pending_.size() == 1 && !listed) {
-      listed = true;
-      // (The lowest rows lie under the prompt box of this small window.)
-      for (int y : {300, 330, 360, 390, 420, 450, 480, 540, 570, 630, 660})
-        EXPECT_GT(Count(600, y - 2, 900, y + 30, kYellow), 10) << "no value at y " << y;
-      EXPECT_EQ(Count(600, 510, 900, 535, kYellow), 0) << "a value where the excluded words are empty";
-    }
-    if (!pending_.empty()) {
-      for (char c : pending_.front()) graph::PushChar(c);
-      pending_.pop_front();
-    } else {
-      ranOutOfKeys_ = true;
-      graph::PushChar(27);
-    }
-  });
-  editcfg::EDITCONFIG();
-  EXPECT_TRUE(listed);
+  editcfg::TESTNEWCFGM();
+  screen::FRAME4();
+  editcfg::LISTCFGDEFM();
+  for (int y : {300, 330, 360, 390, 420, 450, 480, 540, 570, 630, 660, 690, 720})
+    EXPECT_GT(Count(600, y - 2, 900, y + 30, kYellow), 10) << "no value at y " << y;
+  EXPECT_EQ(Count(600, 510, 900, 535, kYellow), 0) << "a value where the excluded words are empty";
+  EXPECT_EQ(openErrors_, 0);
 }
 
 // Fails the configuration's write, or kills the process as it renames the

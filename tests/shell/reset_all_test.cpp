@@ -23,6 +23,7 @@
 #include "screen/secalc4.h"
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
+#include "shell/editcfg.h"
 #include "shell/langs.h"
 #include "shell/mainloop.h"
 #include "tests/testing/kiosk_fixture.h"
@@ -184,6 +185,24 @@ const std::vector<Global>& Globals() {
       G(cfgfiles::XFOUND),
       G(cfgfiles::YFOUND),
       G(cfgfiles::TEST_FLAG),
+      G(editcfg::WHEREXS),
+      G(editcfg::WHEREYS),
+      G(editcfg::FLOORXS),
+      G(editcfg::MACHINENO),
+      G(editcfg::LANGUAGE),
+      G(editcfg::FLIMITS),
+      G(editcfg::EXCLUDE),
+      G(editcfg::NOOFFLOORSS),
+      G(editcfg::STORENAME),
+      G(editcfg::STORESTREET),
+      G(editcfg::STORECITY),
+      G(editcfg::STORESTATE),
+      G(editcfg::SIMPLEPW),
+      G(editcfg::STRONGPW),
+      G(editcfg::ANSS),
+      G(editcfg::PMPT),
+      G(editcfg::CHH),
+      G(editcfg::PASSIT),
       G(langs::A),
       G(langs::IOSTATUS),
       G(shell::CHM),

@@ -22,6 +22,7 @@
 #include "screen/secalc4.h"
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
+#include "shell/editcfg.h"
 #include "shell/langs.h"
 #include "shell/mainloop.h"
 
@@ -35,6 +36,7 @@ void ResetAllModules() {
   secalc4::ResetForTest();
   writescreen::ResetForTest();
   cfgfiles::ResetForTest();
+  editcfg::ResetForTest();
   langs::ResetForTest();
   shell::ResetForTest();
   isam::ResetForTest();
