@@ -89,6 +89,13 @@ case "$CASE" in
     same "$(shot edit utilities)" "$(shot edit change)" && fail "the configuration editor did not open"
     same "$(shot edit list)" "$(shot edit question)" && fail "D asked no question"
     same "$(shot edit list)" "$(shot edit edited)" && fail "the list does not show the new number"
+    # The same change left with Escape on the setting menu: the file is as
+    # it was, byte for byte, and the kiosk is back on the staff menu.
+    run discard '{ESC}DAAshop2026{ENTER}D{CTRL+HOME}KIOSK-07{ENTER}{SHOT edited}{ESC}{SHOT staff}{ESC}'
+    quit_by_itself discard
+    cmp -s "$INSTALL/$cfg" "$TMP/discard/work/$cfg" || fail "Escape after a change wrote the file"
+    same "$(shot edit edited)" "$(shot discard edited)" || fail "the change was not made before Escape"
+    same "$(shot edit staff)" "$(shot discard staff)" || fail "Escape did not return to the staff menu"
     # The same with a wrong password: back on the editor's menu, no file
     # written.
     run wrong '{ESC}DAAshop2025{ENTER}{SHOT again}B{SHOT staff}{ESC}'
