@@ -21,7 +21,7 @@ namespace {
 class Feeder {
  public:
   Feeder(const HeadlessOptions& o, std::function<void(int)> finish)
-      : steps_(o.steps), shotDir_(o.shotDir), finish_(std::move(finish)) {
+      : steps_(o.steps), shotDir_(o.shotDir), holdFile_(o.holdFile), finish_(std::move(finish)) {
     headSince_ = kiosk::clock::NowMs();
   }
 
@@ -54,6 +54,7 @@ class Feeder {
     std::int64_t now = kiosk::clock::NowMs();
     if (!blocking && idleSince_ < 0) idleSince_ = now;
     if (blocking || now - idleSince_ >= kIdlePollMs) {
+      Hold();
       Shot("final");
       finish_(0);
     }
@@ -65,6 +66,13 @@ class Feeder {
     headSince_ = kiosk::clock::NowMs();
   }
 
+  void Hold() {
+    if (holdFile_.empty()) return;
+    { std::ofstream(holdFile_) << "held\n"; }
+    for (long waited = 0; std::filesystem::exists(holdFile_) && waited < kHoldLimitMs; waited += 20)
+      ::usleep(20000);
+  }
+
   void Shot(const std::string& name) {
     if (shotDir_.empty()) return;
     std::string path = (std::filesystem::path(shotDir_) / (name + ".bmp")).string();
@@ -73,6 +81,7 @@ class Feeder {
 
   std::vector<ScriptStep> steps_;
   std::string shotDir_;
+  std::string holdFile_;
   std::function<void(int)> finish_;
   static constexpr std::int64_t kIdlePollMs = 60000;
   std::size_t pos_ = 0;
@@ -93,6 +102,7 @@ int RunHeadless(const HeadlessOptions& options, const std::function<int()>& kios
                 std::function<void(int)> finish) {
   HeadlessOptions o = options;
   o.shotDir = Absolute(o.shotDir);
+  o.holdFile = Absolute(o.holdFile);
   if (!o.shotDir.empty()) {
     std::error_code ec;
     std::filesystem::create_directories(o.shotDir, ec);
@@ -134,6 +144,8 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
       haveKeys = true;
     } else if (a == "--shots") {
       o.shotDir = v;
+    } else if (a == "--hold") {
+      o.holdFile = v;
     } else if (a == "--size") {
       int w = 0, h = 0;
       char x = 0, extra = 0;
@@ -150,7 +162,7 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
     }
   }
   if (!haveDir || !haveKeys) {
-    error = "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH]";
+    error = "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH] [--hold FILE]";
     return false;
   }
   std::stringstream text;
@@ -170,5 +182,16 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
   }
   return true;
 }
+
+const char* const kHeadlessHelp =
+    "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH] [--hold FILE]\n"
+    "\n"
+    "Runs the kiosk in WORKDIR without a window, in virtual time, typing the keys\n"
+    "of SCRIPT (\"-\": standard input) as the kiosk asks for them: characters as\n"
+    "they stand, {ENTER} {ESC} {F1} {ALT+M} {PAUSE} ... for keys, {WAIT ms} to\n"
+    "hold back what follows, {SHOT name} to save the screen as DIR/name.bmp.\n"
+    "When the script is used up the screen is saved as DIR/final.bmp and the\n"
+    "program ends with exit code 0; with --hold it first creates FILE and waits\n"
+    "until FILE is removed. --size sets the desktop (default 1920x1080).\n";
 
 }  // namespace graph

@@ -16,7 +16,14 @@ struct HeadlessOptions {
   std::string shotDir;  // where {SHOT} and final.bmp go; "" saves nothing
   int width = 1920, height = 1080;
   std::vector<ScriptStep> steps;
+  // When the script is used up: create this file, then wait (real time, at
+  // most kHoldLimitMs) until someone removes it before finishing, so that
+  // other programs can meet the kiosk where the script left it (with its
+  // files open). "" finishes at once.
+  std::string holdFile;
 };
+
+inline constexpr long kHoldLimitMs = 300000;
 
 // Runs kioskMain and returns its result. When the script is used up and the
 // kiosk waits in ReadKey (or has polled KeyPressed for a minute of virtual
@@ -26,8 +33,12 @@ int RunHeadless(const HeadlessOptions& options, const std::function<int()>& kios
                 std::function<void(int)> finish = {});
 
 // Parses the command line of kiosk-headless: --dir WORKDIR --keys SCRIPT
-// [--shots DIR] [--size WxH]; reads the script ("-" for standard input).
+// [--shots DIR] [--size WxH] [--hold FILE]; reads the script ("-" for
+// standard input).
 // False with a message on a bad command line or script.
 bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& options, std::string& error);
+
+// kiosk-headless --help.
+extern const char* const kHeadlessHelp;
 
 }  // namespace graph

@@ -24,13 +24,15 @@ int KioskMain() {
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;
   langs::EditZonesHook = editzone::EDITZONES;
-  // The store's error texts are language lines ("dberr"); the store itself
-  // knows nothing of languages, so it asks through this fetcher.
+  InstallStoreErrorTexts();
+  return MAINROUTINE();
+}
+
+void InstallStoreErrorTexts() {
   dberrors::SetDberrFetcher([](int line) {
     langs::GETEXACT("dberr", line);
     return kiosk::Str255(screen::TEMP);
   });
-  return MAINROUTINE();
 }
 
 }  // namespace shell

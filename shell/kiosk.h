@@ -6,4 +6,9 @@ namespace shell {
 
 int KioskMain();
 
+// The store's error texts come from the language lines "dberr" (the store
+// itself knows nothing of languages); the kiosk and the admin command both
+// install this fetcher.
+void InstallStoreErrorTexts();
+
 }  // namespace shell

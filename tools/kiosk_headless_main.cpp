@@ -2,10 +2,16 @@
 // saving screenshots. See graph/headless_runner.h and graph/keyscript.h.
 #include <iostream>
 
+#include "common/cmdline.h"
+
 #include "graph/headless_runner.h"
 #include "shell/kiosk.h"
 
 int main(int argc, char** argv) {
+  if (kiosk::AskedForHelp(argc, argv)) {
+    std::cout << graph::kHeadlessHelp;
+    return 0;
+  }
   graph::HeadlessOptions options;
   std::string error;
   if (!graph::ParseHeadlessArgs(argc, argv, options, error)) {

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "common/clock.h"
+#include "common/cmdline.h"
 #include "common/hostpath.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
@@ -33,6 +34,11 @@ fs::path DefaultInstall(const char* argv0) {
   if (ec) exe = fs::absolute(argv0, ec);
   for (fs::path dir = exe.parent_path(); !dir.empty(); dir = dir.parent_path()) {
     if (fs::is_directory(dir / "install" / "lang", ec)) return dir / "install";
+#ifdef KIOSK_PACKAGE
+    // Installed: PREFIX/bin/kiosk-setup beside PREFIX/share/<package>/install.
+    const fs::path shared = dir / "share" / KIOSK_PACKAGE / "install";
+    if (fs::is_directory(shared / "lang", ec)) return shared;
+#endif
     if (dir == dir.parent_path()) break;
   }
   return "install";
@@ -43,6 +49,16 @@ bool Exists(const char* systemName) { return fs::exists(kiosk::HostPath(systemNa
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (kiosk::AskedForHelp(argc, argv)) {
+    std::printf(
+        "usage: kiosk-setup WORKDIR [INSTALLDIR]\n\n"
+        "Makes a kiosk working folder: copies the default installation (INSTALLDIR,\n"
+        "else the one installed with the programs) into WORKDIR without replacing\n"
+        "anything there, then builds the product, map element and not-found files\n"
+        "that are missing, the first two from data/prodlist.txt and\n"
+        "data/Shelves.txt. Running it again changes nothing. Exit 0 when done.\n");
+    return 0;
+  }
   if (argc < 2 || argc > 3) {
     std::fprintf(stderr, "usage: kiosk-setup WORKDIR [INSTALLDIR]\n");
     return 2;

@@ -6,6 +6,8 @@
 //   returnkey.bmp           the Enter key shown after some menus
 //   fixtures/dwna.bmp       the Up and Down keys on the zone editor's prompt line
 //   fixtures/keyboard.bmp   the keyboard of the guide, the kiosk's keys in colour
+#include "common/cmdline.h"
+
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -244,6 +246,14 @@ bool Make(void (*draw)(), int w, int h, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (kiosk::AskedForHelp(argc, argv)) {
+    std::cout << "usage: make-pictures OUTDIR\n\n"
+                 "Draws the kiosk's own pictures and saves them as BMP files under OUTDIR:\n"
+                 "fixtures/plov.bmp (title-bar logo), fixtures/demo_logo.bmp, fixtures/x.bmp\n"
+                 "(the position marker), returnkey.bmp, fixtures/dwna.bmp (arrow keys) and\n"
+                 "fixtures/keyboard.bmp (the guide's keyboard).\n";
+    return 0;
+  }
   if (argc != 2) {
     std::cerr << "usage: make-pictures OUTDIR\n";
     return 2;

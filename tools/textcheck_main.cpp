@@ -2,10 +2,19 @@
 // prints one line per problem. Exit 0 when all is well, 1 otherwise.
 #include <cstdio>
 
+#include "common/cmdline.h"
 #include "common/cp1252.h"
 #include "tools/textcheck.h"
 
 int main(int argc, char** argv) {
+  if (kiosk::AskedForHelp(argc, argv)) {
+    std::printf(
+        "usage: textcheck INSTALLDIR\n\n"
+        "Checks the language files under INSTALLDIR/lang in all five languages:\n"
+        "every family present, line counts, menus, forms and question texts.\n"
+        "Prints one line per problem; exit 0 when there is none, 1 otherwise.\n");
+    return 0;
+  }
   if (argc != 2) {
     std::fprintf(stderr, "usage: textcheck INSTALLDIR\n");
     return 1;

@@ -1,0 +1,33 @@
+// The work behind kiosk-admin's commands, on the working folder already
+// chosen (kiosk::SetWorkFolder) and the headless screen already open. Each
+// returns an admin::Exit code; results go to out, faults to err.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace admin {
+
+// A catalogue as the command line names it.
+enum class Kind { Products, Map, Zones };
+// "products", "map", "zones"; false for any other word.
+bool KindOf(std::string_view word, Kind& kind);
+
+int Import(Kind kind, const std::string& file, std::ostream& out, std::ostream& err);
+// file empty: the exchange file in the working folder only.
+int Export(Kind kind, const std::string& file, std::ostream& out, std::ostream& err);
+int Check(std::ostream& out, std::ostream& err);
+int Rebuild(Kind kind, std::ostream& out, std::ostream& err);
+int Report(Kind kind, const std::string& file, std::ostream& out, std::ostream& err);
+
+// True when a running kiosk holds the data or index file of a fileblock
+// (system-form name): their exclusive lock cannot be taken.
+bool HeldByKiosk(std::string_view fileblock);
+
+// The zone table's shape: line 1 the number of zones N (0..50), then one
+// line of 18 numbers for each of zones 0..N. zoneCount: N. False with the
+// fault in why.
+bool ZoneTableSound(const std::string& text, int& zoneCount, std::string& why);
+
+}  // namespace admin
