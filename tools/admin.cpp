@@ -2,6 +2,9 @@
 // the headless screen the kiosk's routines draw on.
 #include "tools/admin.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -106,6 +109,20 @@ void OpenQuietScreen() {
   shell::InstallStoreErrorTexts();
 }
 
+// Run by root on a kiosk's folder, the files the command made (owned by
+// root) are given to the folder's owner, so that the kiosk can open them.
+void GiveFilesToOwnerOf(const std::string& dir) {
+  struct stat top {};
+  if (::geteuid() != 0 || ::stat(dir.c_str(), &top) != 0 || top.st_uid == 0) return;
+  std::error_code ec;
+  for (auto it = fs::recursive_directory_iterator(dir, ec); !ec && it != fs::recursive_directory_iterator();
+       it.increment(ec)) {
+    struct stat st {};
+    if (::lstat(it->path().c_str(), &st) == 0 && st.st_uid == 0)
+      (void)::lchown(it->path().c_str(), top.st_uid, top.st_gid);
+  }
+}
+
 void CloseQuietScreen() {
   if (graph::GraphEnabled()) graph::CloseGraph();
   graph::SetKeyDemandHook(nullptr);
@@ -176,6 +193,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   else if (command == "rebuild") status = Rebuild(kind, out, err);
   else if (command == "report") status = Report(kind, file, out, err);
   CloseQuietScreen();
+  GiveFilesToOwnerOf(dir);
   return status;
 }
 

@@ -11,6 +11,9 @@
 //   rebuild products|map             every index rebuilt from the records
 //   report products [FILE]           the printed list (docs\ItemsList.txt)
 //
+// Run by root on a folder that belongs to another user (the kiosk's), the
+// files it made are given to that user, so the kiosk can open them.
+//
 // Owns: the command line, the exit codes below and the refusal while a
 // kiosk holds the files. A kiosk opens each fileblock for exclusive use while
 // a screen works on it, so before touching a fileblock the command takes

@@ -95,6 +95,15 @@ grep -qx "products: 10 records kept, every index rebuilt" "$TMP/out" || fail "re
 expect 0 report products "$TMP/report.txt"
 [ "$(grep -c '^Search words' "$TMP/report.txt")" = 10 ] || fail "the report does not list the 10 products"
 
+# Run by root on a folder that is the kiosk user's, what it makes is the
+# user's too (the kiosk must be able to open the new files).
+if [ "$(id -u)" = 0 ]; then
+  chown -R 65534:65534 "$WORK"
+  expect 0 import products "$TMP/p10.txt"
+  expect 0 report products
+  [ -z "$(find "$WORK" ! -user 65534)" ] || fail "root left files of its own: $(find "$WORK" ! -user 65534 | head -3)"
+fi
+
 # A damaged index fails the check.
 truncate -s "$(( $(stat -c %s "$WORK/data/products.IX") / 2 ))" "$WORK/data/products.IX"
 expect 1 check
