@@ -28,17 +28,17 @@ int Usage() {
 
 }  // namespace
 
+constexpr const char* kHelp =
+    "usage: fileblock check NAME | keys NAME K | records NAME | ops\n\n"
+    "  check NAME     headers, chains, tree shape; exit 1 on problems\n"
+    "  keys NAME K    every (key, record number) of key K in order\n"
+    "  records NAME   every record number with its first 4 bytes\n"
+    "  ops            store operations from standard input\n\n"
+    "NAME is a record file (NAME.DAT + NAME.IX) in the current folder, as\n"
+    "data/products or data\\products. Nothing is changed but by ops.\n";
+
 int main(int argc, char** argv) {
-  if (kiosk::AskedForHelp(argc, argv)) {
-    std::cout << "usage: fileblock check NAME | keys NAME K | records NAME | ops\n\n"
-                 "  check NAME     headers, chains, tree shape; exit 1 on problems\n"
-                 "  keys NAME K    every (key, record number) of key K in order\n"
-                 "  records NAME   every record number with its first 4 bytes\n"
-                 "  ops            store operations from standard input\n\n"
-                 "NAME is a record file (NAME.DAT + NAME.IX) in the current folder, as\n"
-                 "data/products or data\\products. Nothing is changed but by ops.\n";
-    return 0;
-  }
+  if (kiosk::AnsweredHelp(argc, argv, kHelp)) return 0;
   if (argc < 2) return Usage();
   const std::string cmd = argv[1];
   if (cmd == "ops" && argc == 2) return isam::RunOps(std::cin, std::cout);

@@ -8,10 +8,7 @@
 #include "shell/kiosk.h"
 
 int main(int argc, char** argv) {
-  if (kiosk::AskedForHelp(argc, argv)) {
-    std::cout << graph::kHeadlessHelp;
-    return 0;
-  }
+  if (kiosk::AnsweredHelp(argc, argv, graph::kHeadlessHelp)) return 0;
   graph::HeadlessOptions options;
   std::string error;
   if (!graph::ParseHeadlessArgs(argc, argv, options, error)) {

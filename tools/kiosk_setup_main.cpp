@@ -48,17 +48,16 @@ bool Exists(const char* systemName) { return fs::exists(kiosk::HostPath(systemNa
 
 }  // namespace
 
+constexpr const char* kHelp =
+    "usage: kiosk-setup WORKDIR [INSTALLDIR]\n\n"
+    "Makes a kiosk working folder: copies the default installation (INSTALLDIR,\n"
+    "else the one installed with the programs) into WORKDIR without replacing\n"
+    "anything there, then builds the product, map element and not-found files\n"
+    "that are missing, the first two from data/prodlist.txt and\n"
+    "data/Shelves.txt. Running it again changes nothing. Exit 0 when done.\n";
+
 int main(int argc, char** argv) {
-  if (kiosk::AskedForHelp(argc, argv)) {
-    std::printf(
-        "usage: kiosk-setup WORKDIR [INSTALLDIR]\n\n"
-        "Makes a kiosk working folder: copies the default installation (INSTALLDIR,\n"
-        "else the one installed with the programs) into WORKDIR without replacing\n"
-        "anything there, then builds the product, map element and not-found files\n"
-        "that are missing, the first two from data/prodlist.txt and\n"
-        "data/Shelves.txt. Running it again changes nothing. Exit 0 when done.\n");
-    return 0;
-  }
+  if (kiosk::AnsweredHelp(argc, argv, kHelp)) return 0;
   if (argc < 2 || argc > 3) {
     std::fprintf(stderr, "usage: kiosk-setup WORKDIR [INSTALLDIR]\n");
     return 2;

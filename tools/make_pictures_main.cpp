@@ -245,15 +245,15 @@ bool Make(void (*draw)(), int w, int h, const char* name) {
 
 }  // namespace
 
+constexpr const char* kHelp =
+    "usage: make-pictures OUTDIR\n\n"
+    "Draws the kiosk's own pictures and saves them as BMP files under OUTDIR:\n"
+    "fixtures/plov.bmp (title-bar logo), fixtures/demo_logo.bmp, fixtures/x.bmp\n"
+    "(the position marker), returnkey.bmp, fixtures/dwna.bmp (arrow keys) and\n"
+    "fixtures/keyboard.bmp (the guide's keyboard).\n";
+
 int main(int argc, char** argv) {
-  if (kiosk::AskedForHelp(argc, argv)) {
-    std::cout << "usage: make-pictures OUTDIR\n\n"
-                 "Draws the kiosk's own pictures and saves them as BMP files under OUTDIR:\n"
-                 "fixtures/plov.bmp (title-bar logo), fixtures/demo_logo.bmp, fixtures/x.bmp\n"
-                 "(the position marker), returnkey.bmp, fixtures/dwna.bmp (arrow keys) and\n"
-                 "fixtures/keyboard.bmp (the guide's keyboard).\n";
-    return 0;
-  }
+  if (kiosk::AnsweredHelp(argc, argv, kHelp)) return 0;
   if (argc != 2) {
     std::cerr << "usage: make-pictures OUTDIR\n";
     return 2;

@@ -6,15 +6,14 @@
 #include "common/cp1252.h"
 #include "tools/textcheck.h"
 
+constexpr const char* kHelp =
+    "usage: textcheck INSTALLDIR\n\n"
+    "Checks the language files under INSTALLDIR/lang in all five languages:\n"
+    "every family present, line counts, menus, forms and question texts.\n"
+    "Prints one line per problem; exit 0 when there is none, 1 otherwise.\n";
+
 int main(int argc, char** argv) {
-  if (kiosk::AskedForHelp(argc, argv)) {
-    std::printf(
-        "usage: textcheck INSTALLDIR\n\n"
-        "Checks the language files under INSTALLDIR/lang in all five languages:\n"
-        "every family present, line counts, menus, forms and question texts.\n"
-        "Prints one line per problem; exit 0 when there is none, 1 otherwise.\n");
-    return 0;
-  }
+  if (kiosk::AnsweredHelp(argc, argv, kHelp)) return 0;
   if (argc != 2) {
     std::fprintf(stderr, "usage: textcheck INSTALLDIR\n");
     return 1;

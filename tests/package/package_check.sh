@@ -48,6 +48,9 @@ uid=$(awk -F: -v u=$PKG '$1 == u { print $3 }' "$R/etc/passwd")
 [ -z "$(find "$STORE" ! -user "$uid")" ] || fail "files of the store not owned by $PKG: $(find "$STORE" ! -user "$uid" | head -3)"
 "$R/usr/bin/kiosk-admin" --dir "$STORE" check >"$TMP/check.txt" || { cat "$TMP/check.txt"; fail "kiosk-admin check"; }
 grep -q "^data/products: ok, [1-9][0-9]* live records" "$TMP/check.txt" || fail "no products: $(cat "$TMP/check.txt")"
+for f in kiosk kiosk-setup kiosk-admin kiosk-headless fileblock textcheck make-pictures; do
+  "$R/usr/bin/$f" --help | head -1 | grep -q "^usage: $f\b" || fail "$f --help"
+done
 WANTS="$R/etc/systemd/system/multi-user.target.wants/$PKG.service"
 [ -L "$WANTS" ] || fail "the kiosk is not enabled at boot"
 
