@@ -64,16 +64,17 @@ void Show(const Shown& where, std::string_view text) {
   kiosk::clock::SleepMs(where.waitMs);
 }
 
-// The whole report replaces the old one only once it is complete. The
-// report folder is made when it is missing.
-bool WriteWhole(std::string_view systemName, const std::string& text) {
+}  // namespace
+
+bool WRITETEXTFILE(std::string_view systemName, const std::string& text) {
   const std::filesystem::path path = kiosk::HostPath(systemName);
   std::error_code ec;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
-  return kiosk::WriteFileAtomic(path.string(), text);
+  if (kiosk::WriteFileAtomic(path.string(), text)) return true;
+  langs::GETEXACT("report", 1);
+  screen::SHOWMESSAGE(screen::TEMP.str() + " " + std::string(systemName));
+  return false;
 }
-
-}  // namespace
 
 bool BUILDREPORT(glue::Catalogue& c, const Layout& layout, const std::vector<std::string>& labels,
                  std::string& out, const std::function<void(std::int32_t page)>& onPage) {
@@ -120,11 +121,7 @@ bool WRITEREPORT(glue::Catalogue& c, const Layout& layout) {
     Show(layout.page, pageLabel + (layout.pageGapOnScreen ? " " : "") + std::to_string(page));
   });
   if (!walked) return false;
-  if (!WriteWhole(layout.file, text)) {
-    langs::GETEXACT("report", 1);
-    screen::SHOWMESSAGE(screen::TEMP.str() + " " + std::string(layout.file));
-    return false;
-  }
+  if (!WRITETEXTFILE(layout.file, text)) return false;
   Show(layout.closing, labels[static_cast<std::size_t>(layout.fieldLabels) + 2]);
   return true;
 }

@@ -77,6 +77,10 @@ struct Layout {
 // (reported).
 bool WRITEREPORT(glue::Catalogue& c, const Layout& layout);
 
+// Replaces a text file whole (atomically; its folder is made when missing).
+// A failure is shown with the file's name; the old file is then kept.
+bool WRITETEXTFILE(std::string_view systemName, const std::string& text);
+
 // The report text of the open file c with these labels (label n at
 // labels[n]), without password or file; onPage (may be empty) is called
 // after each page line with its number. False on a store error (reported).
