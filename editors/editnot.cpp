@@ -1,6 +1,8 @@
-// The not-found log: its record, key, glue state and the logging step.
+// The not-found log: its record, fields, key, glue state and the logging
+// step.
 #include "editors/editnot.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "common/text.h"
@@ -20,9 +22,14 @@ glue::Catalogue MakeCatalogue() {
       nullptr);
   // A damaged log is rebuilt from its own data file; no entry is dropped.
   c.rebuild = [] { return glue::REBUILDFROMDATA(NOTFILE) >= 0; };
+  // A change keeps the entry's key while its word stays the same.
+  c.sameKey = [](const void* a, const void* b, int) {
+    return BUILDKEY(*static_cast<const NOTDEF*>(a)) == BUILDKEY(*static_cast<const NOTDEF*>(b));
+  };
   c.emptyKey1 = glue::EmptyKey1::Asked;
   c.tell = rebuild::TELLOPERATOR;
-  return c;  // no questions at the shopper's kiosk: every one counts as yes
+  return c;  // no questions at the shopper's kiosk: every one counts as yes (the
+             // not-found menu installs the staff's while it runs)
 }
 
 }  // namespace
@@ -30,6 +37,39 @@ glue::Catalogue MakeCatalogue() {
 NOTDEF NOTFOUND;
 kiosk::ShortStr<14> MACHINENO;
 glue::Catalogue NOTFILE = MakeCatalogue();
+std::int32_t REC = 0;
+isam::IsamKeyStr KEY;
+kiosk::ShortStr<3> NOTSAVE;
+
+namespace {
+// The bytes an entry shares with a product record: DEL to SEEALSO.
+constexpr std::size_t kProductPart = offsetof(NOTDEF, TIME);
+static_assert(kProductPart + sizeof(editprod::PRODDEF::PAD_) == sizeof(editprod::PRODDEF));
+}  // namespace
+
+editprod::PRODDEF AsProduct(const NOTDEF& rec) {
+  editprod::PRODDEF p;
+  std::memcpy(static_cast<void*>(&p), &rec, kProductPart);
+  return p;
+}
+
+std::string FieldText(const NOTDEF& rec, int field) {
+  if (field == 19) return rec.TIME.str();
+  if (field == 20) return rec.DATE.str();
+  return editprod::FieldText(AsProduct(rec), field);  // "" outside 1..18
+}
+
+void SetField(NOTDEF& rec, int field, std::string_view text) {
+  if (field == 19) {
+    rec.TIME = text;
+  } else if (field == 20) {
+    rec.DATE = text;
+  } else if (field >= 1 && field <= 18) {
+    editprod::PRODDEF p = AsProduct(rec);
+    editprod::SetField(p, field, text);
+    std::memcpy(static_cast<void*>(&rec), &p, kProductPart);
+  }
+}
 
 std::string BUILDKEY(const NOTDEF& rec) {
   return std::string(kiosk::TrimRight(rec.KLINE1.view()).substr(0, 80));
@@ -37,12 +77,16 @@ std::string BUILDKEY(const NOTDEF& rec) {
 
 bool SETUPN() {
   NOTFILE.record = &NOTFOUND;
+  if (!glue::PROGRESS) rebuild::InstallProgressTexts();
   if (!glue::SETUP(NOTFILE)) return false;
   if (!NOTFILE.OK) graph::Sound(800, 200);  // the bell
   return true;
 }
 
 void EDITPRODNOT(std::string_view word) {
+  // Nobody at the shopper's kiosk could answer the question an empty word
+  // asks: it is simply not logged.
+  if (kiosk::TrimRight(word).empty()) return;
   if (!SETUPN()) return;
   glue::OPENIT(NOTFILE);  // a log created just now opens here
   cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);
@@ -73,6 +117,10 @@ void ResetForTest() {
   std::memset(static_cast<void*>(&NOTFOUND), 0, sizeof NOTFOUND);
   MACHINENO.clear();
   glue::ResetState(NOTFILE);
+  NOTFILE.ask = nullptr;
+  REC = 0;
+  KEY.clear();
+  NOTSAVE.clear();
 }
 
 }  // namespace editnot

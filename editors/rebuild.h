@@ -9,13 +9,14 @@
 
 namespace rebuild {
 
-enum class Catalogue { Products, MapElements };
+enum class Catalogue { Products, MapElements, NotFound };
 
 // The utilities entry: frame, heading 13, the staff password (once the
-// password prompt is installed); only when it is accepted, REBUILD_FILES2.
-bool REBUILD_FILES(Catalogue which);
+// password prompt is installed) and, when a question is given, a yes/no
+// confirmation; only when both are accepted, REBUILD_FILES2.
+bool REBUILD_FILES(Catalogue which, std::string_view confirm = {});
 
-// The rebuild itself, without the password; starts the store when it is not
+// The rebuild itself, without the password (the module's REBUILD); starts the store when it is not
 // running and ends it again afterwards. True when the file was rebuilt.
 bool REBUILD_FILES2(Catalogue which);
 

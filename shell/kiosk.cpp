@@ -5,6 +5,7 @@
 // starts. A hook left empty makes its menu choice return at once.
 #include "shell/kiosk.h"
 
+#include "editors/editnot.h"
 #include "editors/prodfile_editor.h"
 #include "isam/dberrors.h"
 #include "map/editzone.h"
@@ -20,6 +21,7 @@ namespace shell {
 int KioskMain() {
   StoreDirHook = storedc::STOREDIR1;
   EditProdHook = editprod::EDITPROD2;
+  EditNotHook = editnot::EDITNOT2;
   GuideHook = gtest::GTESTX;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;

@@ -189,7 +189,8 @@ T = {
  "edn1": ("Words not found", ["Browse the words", "Show the map", "Show the map with options", "Utilities",
                               "Check the file"]),
  "edn2": ("Utilities for words not found", ["Export to notfound.txt", "New file from notfound.txt",
-                                            "Rebuild the file", "Print the list"]),
+                                            "Rebuild the file", "Print the list",
+                                            "Top list of the words shoppers did not find"]),
 },
 "F": {
  "rec_foot": "Pause : terminer      Échap : annuler",
@@ -218,7 +219,8 @@ T = {
  "edn1": ("Mots non trouvés", ["Parcourir les mots", "Voir le plan", "Voir le plan avec options", "Utilitaires",
                                "Vérifier le fichier"]),
  "edn2": ("Utilitaires des mots non trouvés", ["Exporter vers notfound.txt", "Nouveau fichier depuis notfound.txt",
-                                               "Reconstruire le fichier", "Imprimer la liste"]),
+                                               "Reconstruire le fichier", "Imprimer la liste",
+                                               "Palmarès des mots que les clients n'ont pas trouvés"]),
 },
 "I": {
  "rec_foot": "Pausa: fine      Esc: annulla",
@@ -248,7 +250,8 @@ T = {
  "edn1": ("Parole non trovate", ["Sfoglia le parole", "Mostra la mappa", "Mostra la mappa con opzioni", "Utilità",
                                  "Controlla l'archivio"]),
  "edn2": ("Utilità delle parole non trovate", ["Esporta in notfound.txt", "Nuovo archivio da notfound.txt",
-                                               "Ricostruisci l'archivio", "Stampa l'elenco"]),
+                                               "Ricostruisci l'archivio", "Stampa l'elenco",
+                                               "Classifica delle parole che i clienti non hanno trovato"]),
 },
 "S": {
  "rec_foot": "Pausa: terminar      Esc: cancelar",
@@ -278,7 +281,8 @@ T = {
  "edn1": ("Palabras no encontradas", ["Recorrer las palabras", "Ver el plano", "Ver el plano con opciones",
                                       "Utilidades", "Comprobar el archivo"]),
  "edn2": ("Utilidades de palabras no encontradas", ["Exportar a notfound.txt", "Archivo nuevo desde notfound.txt",
-                                                    "Reconstruir el archivo", "Imprimir la lista"]),
+                                                    "Reconstruir el archivo", "Imprimir la lista",
+                                                    "Lo que más buscaron los clientes sin encontrarlo"]),
 },
 "P": {
  "rec_foot": "Pausa: terminar      Esc: cancelar",
@@ -308,7 +312,8 @@ T = {
  "edn1": ("Palavras não encontradas", ["Percorrer as palavras", "Ver a planta", "Ver a planta com opções",
                                        "Utilitários", "Verificar o ficheiro"]),
  "edn2": ("Utilitários das palavras não encontradas", ["Exportar para notfound.txt", "Ficheiro novo a partir de notfound.txt",
-                                                       "Reconstruir o ficheiro", "Imprimir a lista"]),
+                                                       "Reconstruir o ficheiro", "Imprimir a lista",
+                                                       "As palavras mais procuradas sem resultado"]),
 },
 }
 
@@ -337,6 +342,62 @@ EDP10 = {
       "Apagar todos os produtos do ficheiro de produtos?",
       "Substituir todos os produtos pelos de prodlist.txt?",
       "prodlist.txt não existe ou está vazio: o ficheiro de produtos fica como estava."],
+}
+
+# Messages of the not-found log ("edn10"): 1 a missing or empty
+# notfound.txt, 2 the question before a new log from it, 3 an import that
+# failed, 4 the question before a rebuild, 5 a browse with nothing to show,
+# 6 before the count of entries when the log is checked.
+EDN10 = {
+"E": ["notfound.txt is missing or empty: the log is kept as it was.",
+      "Replace every entry of the log by the entries of notfound.txt?",
+      "notfound.txt could not be read in full: the log is kept as it was.",
+      "Rebuild the file of words not found?",
+      "There are no words to show.",
+      "Entries in the log:"],
+"F": ["notfound.txt est absent ou vide : le fichier reste tel quel.",
+      "Remplacer tous les mots du fichier par ceux de notfound.txt ?",
+      "notfound.txt n'a pas pu être lu en entier : le fichier reste tel quel.",
+      "Reconstruire le fichier des mots non trouvés ?",
+      "Il n'y a aucun mot à afficher.",
+      "Mots dans le fichier :"],
+"I": ["notfound.txt manca o è vuoto: l'archivio resta com'era.",
+      "Sostituire tutte le parole dell'archivio con quelle di notfound.txt?",
+      "Non è stato possibile leggere tutto notfound.txt: l'archivio resta com'era.",
+      "Ricostruire l'archivio delle parole non trovate?",
+      "Non ci sono parole da mostrare.",
+      "Parole nell'archivio:"],
+"S": ["notfound.txt falta o está vacío: el archivo se queda como estaba.",
+      "¿Sustituir todas las palabras del archivo por las de notfound.txt?",
+      "No se ha podido leer notfound.txt entero: el archivo se queda como estaba.",
+      "¿Reconstruir el archivo de palabras no encontradas?",
+      "No hay ninguna palabra que mostrar.",
+      "Palabras en el archivo:"],
+"P": ["notfound.txt não existe ou está vazio: o ficheiro fica como estava.",
+      "Substituir todas as palavras do ficheiro pelas de notfound.txt?",
+      "Não foi possível ler notfound.txt por inteiro: o ficheiro fica como estava.",
+      "Reconstruir o ficheiro das palavras não encontradas?",
+      "Não há palavras para mostrar.",
+      "Palavras no ficheiro:"],
+}
+
+# The top list ("ntop"): 1 its heading, 2-5 the column names, 6 before the
+# file's name, 7 an empty log, 8 how to go back.
+NTOP = {
+"E": ["Words shoppers could not find, most often first", "Word", "Times", "Kiosks", "Last searched",
+      "The list is in the docs folder:", "No word has been logged yet.", "Press any key to go back."],
+"F": ["Mots que les clients n'ont pas trouvés, les plus fréquents d'abord", "Mot", "Fois", "Bornes",
+      "Dernière recherche", "La liste se trouve dans le dossier docs :", "Aucun mot n'a encore été noté.",
+      "Appuyez sur une touche pour revenir."],
+"I": ["Parole che i clienti non hanno trovato, prima le più frequenti", "Parola", "Volte", "Totem",
+      "Ultima ricerca", "L'elenco si trova nella cartella docs:", "Non è stata ancora registrata nessuna parola.",
+      "Premete un tasto per tornare indietro."],
+"S": ["Palabras que los clientes no encontraron, las más frecuentes primero", "Palabra", "Veces", "Terminales",
+      "Última búsqueda", "La lista está en la carpeta docs:", "Todavía no se ha anotado ninguna palabra.",
+      "Pulse una tecla para volver."],
+"P": ["Palavras que os clientes não encontraram, as mais frequentes primeiro", "Palavra", "Vezes", "Quiosques",
+      "Última pesquisa", "A lista está na pasta docs:", "Ainda não foi registada nenhuma palavra.",
+      "Prima uma tecla para voltar."],
 }
 
 def families(s):
@@ -368,6 +429,8 @@ def families(s):
     for fam in ("edp5", "edp6", "edp8", "edm4"):
         out[fam] = t[fam] + ["******"]
     out["edp10"] = EDP10[s] + ["*******"]
+    out["edn10"] = EDN10[s] + ["*******"]
+    out["ntop"] = NTOP[s] + ["*******"]
     return out
 
 REPORT = {  # first word of the product line, page label, closing message
