@@ -136,8 +136,9 @@ void EDITNOT2();
 // goes on from the first entry after the last. Ends on Escape, Pause, or
 // after a change, deletion or product made.
 void LISTP();
-// Shows one entry: frame, record-number label, form "edn3", its 20 fields.
-void LISTNOTFOUND(const NOTDEF& rec, std::int32_t refNr);
+// Shows one entry: frame, a heading, the record-number label, form "edn3"
+// and its 20 fields.
+void LISTNOTFOUND(const NOTDEF& rec, std::int32_t refNr, std::int32_t header = 20);
 // Field menu over the entry shown (REC); Pause stores the changed entry with
 // fresh keys, Escape drops the change.
 void CHANGEENTRY();

@@ -26,6 +26,7 @@ constexpr std::int32_t kBrowseMenu = 51;
 constexpr std::int32_t kFieldMenu = 10;
 constexpr std::int32_t kDeleteMenu = 8;
 constexpr std::int32_t kProductMenu = 62;
+constexpr std::int32_t kChangeHeader = 6;
 constexpr std::int32_t kDeleteHeader = 7;
 constexpr int kCoordX = 6, kCoordY = 7, kFloor = 8;  // record order
 // The entries shown, kept for Previous: at most this many.
@@ -93,8 +94,9 @@ bool DeleteAnswered() {
 
 }  // namespace
 
-void LISTNOTFOUND(const NOTDEF& rec, std::int32_t refNr) {
+void LISTNOTFOUND(const NOTDEF& rec, std::int32_t refNr, std::int32_t header) {
   screen::FRAME4();  // the form takes the whole screen
+  langs::WRITEHEADER(header);
   NOTFILE.SMAXREC = NOTFILE.fb ? isam::BTUsedRecs(NOTFILE.fb) : 0;
   langs::LABELIT3(refNr, NOTFILE.SMAXREC);
   writescreen::GET_DATA("edn3");
@@ -159,6 +161,7 @@ void CHANGEENTRY() {
   const NOTDEF old = NOTFOUND;
   NOTDEF edited = NOTFOUND;
   const Lines questions = LoadLines("edn5");
+  LISTNOTFOUND(edited, REC, kChangeHeader);
   auto drop = [&] {
     NOTSAVE = "Yes";
     TakePosition(old);
@@ -181,7 +184,7 @@ void CHANGEENTRY() {
                                number, 'A', 'X', 'D', 4, 8);
     SetField(edited, f, answer.view());
     if (f == kCoordX || f == kCoordY || f == kFloor) TakePosition(edited);
-    LISTNOTFOUND(edited, REC);
+    LISTNOTFOUND(edited, REC, kChangeHeader);
   }
   TakePosition(edited);
   // Kept at once, with its key made from the new word.
@@ -194,7 +197,7 @@ void CHANGEENTRY() {
 }
 
 bool DELETEENTRY() {
-  langs::WRITEHEADER(kDeleteHeader);
+  LISTNOTFOUND(NOTFOUND, REC, kDeleteHeader);
   const std::int32_t ref = REC;
   if (!DeleteAnswered()) return false;
   const bool deleted = glue::ERASERECORD(NOTFILE, ref);

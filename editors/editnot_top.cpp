@@ -55,7 +55,7 @@ Columns ColumnsOf(std::int32_t width) {
 // Characters shown on the screen of a word and of its kiosks.
 constexpr std::size_t kWordShown = 32;
 constexpr std::size_t kKiosksShown = 24;
-constexpr std::int32_t kRowHeight = 34;
+constexpr std::int32_t kRowHeight = 40;
 
 std::string Joined(const std::vector<std::string>& items, std::string_view between) {
   std::string out;

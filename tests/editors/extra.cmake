@@ -13,3 +13,13 @@ if(TARGET kiosk-headless AND TARGET kiosk-setup AND TARGET fileblock)
             $<TARGET_FILE:fileblock> ${CMAKE_SOURCE_DIR}/install)
   set_tests_properties(editors_products_headless PROPERTIES LABELS headless TIMEOUT 600)
 endif()
+
+# The not-found log end to end: shoppers' words, the staff browse, a product
+# made of one, export and top list (tests/editors/notfound_headless.sh).
+if(TARGET kiosk-headless AND TARGET kiosk-setup AND TARGET fileblock)
+  add_test(NAME editors_notfound_headless
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/notfound_headless.sh
+            $<TARGET_FILE:kiosk-headless> $<TARGET_FILE:kiosk-setup>
+            $<TARGET_FILE:fileblock> ${CMAKE_SOURCE_DIR}/install)
+  set_tests_properties(editors_notfound_headless PROPERTIES LABELS headless TIMEOUT 300)
+endif()

@@ -418,12 +418,13 @@ def families(s):
     out["edm8"] = record_form([over.get(i, a) for i, (a, _) in enumerate(mp)], t["rec_foot"])
     out["edm7"] = placements(len(mp))
     out["edm5"] = descriptors(mp, MAP_LEN)
-    for fam in ("edp1", "edp2", "edm1", "edm2", "edn2"):
+    for fam in ("edp1", "edp2", "edm1", "edm2"):
         title, items = t[fam]
         out[fam] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"])
-    # The log frame holds its top 400 pixels: the list starts below it.
-    title, items = t["edn1"]
-    out["edn1"] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"], top=460)
+    # The log frame holds its top 400 pixels: the lists start below it.
+    for fam in ("edn1", "edn2"):
+        title, items = t[fam]
+        out[fam] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"], top=460)
     title, lines = t["edp7"]
     out["edp7"] = text_form(title, lines, t["back"])
     for fam in ("edp5", "edp6", "edp8", "edm4"):
