@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "common/numtext.h"
 #include "editors/editnot.h"
 #include "editors/editnot_screens.h"
+#include "editors/prodfile_editor.h"
 #include "isam/errors.h"
 #include "isam/isam.h"
 #include "screen/keys.h"
@@ -46,11 +46,7 @@ Lines LoadLines(std::string_view family) {
 }
 
 // The map views show the entry's position and floor.
-void TakePosition(const NOTDEF& rec) {
-  cfgfiles::XFOUND = kiosk::TextToReal(rec.COORDX.view());
-  cfgfiles::YFOUND = kiosk::TextToReal(rec.COORDY.view());
-  cfgfiles::FLOOR1 = cfgfiles::FLOOR = cfgfiles::CFLOOR = kiosk::TextToWhole(rec.FLOOR.view());
-}
+void TakePosition(const NOTDEF& rec) { editprod::TakePosition(AsProduct(rec)); }
 
 struct Shown {
   std::int32_t ref = 0;
