@@ -83,6 +83,21 @@ bool SETUPN() {
   return true;
 }
 
+bool EACHENTRY(const std::function<void(std::int32_t ref, const NOTDEF& rec)>& visit) {
+  if (!NOTFILE.fb) return false;
+  const std::int32_t last = glue::HIGHESTREC(NOTFILE);
+  NOTDEF rec;
+  for (std::int32_t ref = 1; ref <= last; ++ref) {
+    isam::BTGetRec(NOTFILE.fb, ref, &rec);
+    if (!isam::IsamOK) {
+      glue::TELLERROR(NOTFILE, isam::IsamError);
+      return false;
+    }
+    if (rec.DEL == 0) visit(ref, rec);
+  }
+  return true;
+}
+
 void EDITPRODNOT(std::string_view word) {
   // Nobody at the shopper's kiosk could answer the question an empty word
   // asks: it is simply not logged.

@@ -25,6 +25,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -153,6 +154,10 @@ void MAKEPRODUCT();
 void NOTFOUNDUTILITIES();
 
 // ---- Files (the store started; the log open unless said otherwise)
+// Visits every live entry by record number, up to the highest ever
+// allocated (after a deletion the last live entries lie past the count of
+// used records). False when a read failed (reported).
+bool EACHENTRY(const std::function<void(std::int32_t ref, const NOTDEF& rec)>& visit);
 // Writes every live entry to data\notfound.txt, by record number up to the
 // highest allocated; the file is replaced whole. Closes the log.
 bool EXPORTNOT();
@@ -180,8 +185,9 @@ struct TopWord {
   std::vector<std::string> machines;  // distinct, in text order
   std::string lastDate;              // the latest date logged
 };
-// The distinct words of the open log, most often logged first.
-std::vector<TopWord> TOPWORDS();
+// The distinct words of the open log, most often logged first; false when
+// the log could not be read to its end (reported).
+bool TOPWORDS(std::vector<TopWord>& words);
 // The file's text; labels[1..5]: heading, word, times, kiosks, last date.
 std::string TOPTEXT(const std::vector<TopWord>& words, const std::vector<std::string>& labels);
 // Writes docs\NotFoundTop.txt and shows its first page until a key.

@@ -67,20 +67,7 @@ bool EXPORTNOT() {
   glue::SHOWPROGRESS(253, 850, 500, 5, kProgressSize);
   glue::SHOWPROGRESS(128, 600, 500, 5, kProgressSize);
   std::string text;
-  bool walked = true;
-  // Every record number ever allocated: after a deletion the last live
-  // entries lie past the count of used records.
-  const std::int32_t last = glue::HIGHESTREC(NOTFILE);
-  NOTDEF rec;
-  for (std::int32_t ref = 1; ref <= last; ++ref) {
-    isam::BTGetRec(NOTFILE.fb, ref, &rec);
-    if (!isam::IsamOK) {
-      glue::TELLERROR(NOTFILE, isam::IsamError);
-      walked = false;
-      break;
-    }
-    if (rec.DEL == 0) AppendEntry(text, rec);
-  }
+  const bool walked = EACHENTRY([&](std::int32_t, const NOTDEF& rec) { AppendEntry(text, rec); });
   Progress(128, 600, 7);
   const bool written = walked && report::WRITETEXTFILE(kExchangeFile, text);
   screen::FRAME4();

@@ -74,7 +74,8 @@ void Row(std::int32_t y, std::int32_t colour, std::string_view style, const std:
 
 }  // namespace
 
-std::vector<TopWord> TOPWORDS() {
+bool TOPWORDS(std::vector<TopWord>& words) {
+  words.clear();
   struct Group {
     TopWord top;
     std::set<std::string> machines;
@@ -82,18 +83,9 @@ std::vector<TopWord> TOPWORDS() {
     std::int32_t lastRef = 0;
   };
   std::map<std::string, Group> groups;  // by the upper-cased word
-  if (!NOTFILE.fb) return {};
-  const std::int32_t last = glue::HIGHESTREC(NOTFILE);
-  NOTDEF rec;
-  for (std::int32_t ref = 1; ref <= last; ++ref) {
-    isam::BTGetRec(NOTFILE.fb, ref, &rec);
-    if (!isam::IsamOK) {
-      glue::TELLERROR(NOTFILE, isam::IsamError);
-      break;
-    }
-    if (rec.DEL != 0) continue;
+  const bool walked = EACHENTRY([&](std::int32_t ref, const NOTDEF& rec) {
     const std::string word(kiosk::Trim(rec.KLINE1.view()));
-    if (word.empty() || word.find('~') != std::string::npos) continue;
+    if (word.empty() || word.find('~') != std::string::npos) return;
     Group& g = groups[kiosk::UpperCp1252(word)];
     if (g.top.count++ == 0) g.top.word = word;
     const std::string machine(kiosk::Trim(rec.MACHINENO.view()));
@@ -105,8 +97,7 @@ std::vector<TopWord> TOPWORDS() {
       g.lastRef = ref;
       g.top.lastDate = kiosk::Trim(rec.DATE.view());
     }
-  }
-  std::vector<TopWord> words;
+  });
   for (auto& [upper, g] : groups) {
     g.top.machines.assign(g.machines.begin(), g.machines.end());
     words.push_back(std::move(g.top));
@@ -114,7 +105,7 @@ std::vector<TopWord> TOPWORDS() {
   // The map gave word order; equal counts keep it.
   std::stable_sort(words.begin(), words.end(),
                    [](const TopWord& a, const TopWord& b) { return a.count > b.count; });
-  return words;
+  return walked;
 }
 
 std::string TOPTEXT(const std::vector<TopWord>& words, const std::vector<std::string>& labels) {
@@ -133,7 +124,8 @@ std::string TOPTEXT(const std::vector<TopWord>& words, const std::vector<std::st
 bool TOPLIST() {
   std::vector<std::string> labels(kTopAnyKey + 1);
   for (int n = 1; n <= kTopAnyKey; ++n) labels[static_cast<std::size_t>(n)] = Text("ntop", n);
-  const std::vector<TopWord> words = TOPWORDS();
+  std::vector<TopWord> words;
+  if (!TOPWORDS(words)) return false;  // never a list of part of the log
   const bool written = report::WRITETEXTFILE(kTopFile, TOPTEXT(words, labels));
 
   screen::FRAME4();
