@@ -72,19 +72,6 @@ void AskOption(std::int32_t n, kiosk::ShortStr<1>& option) {
   CQI = screen::VALANS;
 }
 
-// Asks a whole number with the layout entries a and b around the limit.
-std::int32_t AskNumber(std::int32_t a, std::int32_t limit, std::int32_t b) {
-  kiosk::Str255 prompt = screen::PASS1[a];
-  prompt += " ";
-  prompt += std::to_string(limit);
-  prompt += screen::PASS1[b];
-  kiosk::Str255 answer;
-  double number = 0;
-  quesans2::QUESTION_ANSWER2(prompt.view(), "", answer, 255, number, 'A', 'X', 'x', 4, 8);
-  CQI = screen::VALANS;
-  return kiosk::TextToWhole(answer.view());
-}
-
 bool Escaped() { return screen::VALANS == screen::key::kEscape; }
 
 void AskOptions() {
@@ -95,18 +82,30 @@ void AskOptions() {
   AskOption(33, mapview::PLABEL);
   std::int32_t floor = 0;
   do {
-    floor = AskNumber(4, cfgfiles::NOOFFLOORS, 5);
+    floor = ASKWHOLE(4, cfgfiles::NOOFFLOORS, 5);
     mapview::FLOOR = mapview::CHANGEZONE = floor;
     FLOOR1 = OFLOOR = floor == 1 ? 0 : floor;
   } while (floor > cfgfiles::NOOFFLOORS && !Escaped());
   std::int32_t zone = 0;
   do {
-    zone = AskNumber(2, zones::NUMOFZONES, 3);
+    zone = ASKWHOLE(2, zones::NUMOFZONES, 3);
     zones::ZONE = zone;
   } while (zone > zones::NUMOFZONES && !Escaped());
 }
 
 }  // namespace
+
+std::int32_t ASKWHOLE(std::int32_t before, std::int32_t limit, std::int32_t after) {
+  kiosk::Str255 prompt = screen::PASS1[before];
+  prompt += " ";
+  prompt += std::to_string(limit);
+  prompt += screen::PASS1[after];
+  kiosk::Str255 answer;
+  double number = 0;
+  quesans2::QUESTION_ANSWER2(prompt.view(), "", answer, 255, number, 'A', 'X', 'x', 4, 8);
+  CQI = screen::VALANS;
+  return kiosk::TextToWhole(answer.view());
+}
 
 void CLEAR_QUES() {
   mapview::PLABEL = "N";
@@ -144,7 +143,7 @@ void QUES() {
   }
 }
 
-void LOADSH() {
+void DRAWMAP() {
   mapview::GETLANG2();
   mapview::FG = 0;
   PON = 0;
@@ -161,7 +160,10 @@ void LOADSH() {
   BackgroundBlack();
   QUES();
   mapview::SHELVES2();
+}
 
+void LOADSH() {
+  DRAWMAP();
   WaitWithAnimation(kFirstWaitMenu);
   if (PON == kCycles) return;  // nobody is looking: back to the caller
   screen::ONKEY();

@@ -42,9 +42,16 @@ bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t pre
 
 // The display loop on the open map file (the map editor calls it directly).
 void LOADSH();
+// Its first part: the map of the preset drawn, with no wait (the map editor
+// shows a shelf being moved this way while it asks what to do next).
+void DRAWMAP();
 // Applies the preset TEST_FLAG, or asks the options for preset 0.
 void QUES();
 void CLEAR_QUES();
+// Asks a whole number: entry `before` of the loaded layout entries ("ques"),
+// a blank, the highest number allowed, entry `after`. A text that is no
+// number gives 0.
+std::int32_t ASKWHOLE(std::int32_t before, std::int32_t limit, std::int32_t after);
 // One cross-and-rings wait at the kiosk's position.
 void DOPON();
 void DOX(double x, double y);

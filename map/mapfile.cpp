@@ -27,13 +27,12 @@ void CHECKRECORD(MAPDEF& r) {
   cut(r.S_COMMENT);
 }
 
-std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
+std::string KEYBASE(const MAPDEF& rec, int keyNr) {
   switch (keyNr) {
     case 1: {
-      const std::string_view id = kiosk::TrimRight(rec.S_ID.view()).substr(0, 40);
-      std::int32_t n = 0;
-      screen::RANDIT(n);
-      return std::string(id.empty() ? std::string_view("_") : id) + std::to_string(n).substr(0, 4);
+      std::string k(kiosk::TrimRight(rec.S_ID.view()).substr(0, 40));
+      if (k.empty()) k = "_";
+      return k;
     }
     case 2:
       return ShortKey(rec.S_DPT.view());
@@ -41,6 +40,64 @@ std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
       return ShortKey(rec.S_SEAS.view());
     default:
       return {};
+  }
+}
+
+std::string BUILDKEY(const MAPDEF& rec, int keyNr) {
+  std::string k = KEYBASE(rec, keyNr);
+  if (keyNr == 1) {
+    std::int32_t n = 0;
+    screen::RANDIT(n);
+    k += std::to_string(n).substr(0, 4);
+  }
+  return k;
+}
+
+std::string_view FieldText(const MAPDEF& rec, int field) {
+  switch (field) {
+    case 1: return rec.S_ID.view();
+    case 2: return rec.S_DPT.view();
+    case 3: return rec.S_SEAS.view();
+    case 4: return rec.S_X.view();
+    case 5: return rec.S_Y.view();
+    case 6: return rec.S_LENGTH.view();
+    case 7: return rec.S_WIDTH.view();
+    case 8: return rec.S_ANGLE.view();
+    case 9: return rec.S_COLOR.view();
+    case 10: return rec.S_STYLE.view();
+    case 11: return rec.S_FILL.view();
+    case 12: return rec.S_THICK.view();
+    case 13: return rec.S_IFLABEL.view();
+    case 14: return rec.S_BCOLOR.view();
+    case 15: return rec.S_SIZE.view();
+    case 16: return rec.S_MAPLABEL.view();
+    case 17: return rec.S_FLOOR.view();
+    case 18: return rec.S_COMMENT.view();
+    default: return {};
+  }
+}
+
+void SetField(MAPDEF& rec, int field, std::string_view text) {
+  switch (field) {
+    case 1: rec.S_ID = text; break;
+    case 2: rec.S_DPT = text; break;
+    case 3: rec.S_SEAS = text; break;
+    case 4: rec.S_X = text; break;
+    case 5: rec.S_Y = text; break;
+    case 6: rec.S_LENGTH = text; break;
+    case 7: rec.S_WIDTH = text; break;
+    case 8: rec.S_ANGLE = text; break;
+    case 9: rec.S_COLOR = text; break;
+    case 10: rec.S_STYLE = text; break;
+    case 11: rec.S_FILL = text; break;
+    case 12: rec.S_THICK = text; break;
+    case 13: rec.S_IFLABEL = text; break;
+    case 14: rec.S_BCOLOR = text; break;
+    case 15: rec.S_SIZE = text; break;
+    case 16: rec.S_MAPLABEL = text; break;
+    case 17: rec.S_FLOOR = text; break;
+    case 18: rec.S_COMMENT = text; break;
+    default: break;
   }
 }
 
@@ -72,16 +129,11 @@ MAPDEF ParseLine(std::string_view line) {
 }
 
 std::string FormatLine(const MAPDEF& rec) {
-  const std::string_view fields[18] = {
-      rec.S_ID.view(),     rec.S_DPT.view(),     rec.S_SEAS.view(),     rec.S_X.view(),
-      rec.S_Y.view(),      rec.S_LENGTH.view(),  rec.S_WIDTH.view(),    rec.S_ANGLE.view(),
-      rec.S_COLOR.view(),  rec.S_STYLE.view(),   rec.S_FILL.view(),     rec.S_THICK.view(),
-      rec.S_IFLABEL.view(), rec.S_BCOLOR.view(), rec.S_SIZE.view(),     rec.S_MAPLABEL.view(),
-      rec.S_FLOOR.view(),  rec.S_COMMENT.view()};
   std::string line;
-  for (std::string_view f : fields) {
+  for (int f = 1; f <= kFields; ++f) {
     // An empty field would read back as the rest of the line: write a blank.
-    line += f.empty() ? std::string_view(" ") : f;
+    const std::string_view text = FieldText(rec, f);
+    line += text.empty() ? std::string_view(" ") : text;
     line += '|';
   }
   return line;

@@ -73,6 +73,7 @@ static_assert(sizeof(MAPDEF) == kRecLen, "the catalogue takes its record length 
 inline constexpr int kNumKeys = 3;
 inline constexpr int kKey1Len = 45;
 inline constexpr int kKey23Len = 15;  // keys 2 and 3 are cut to this
+inline constexpr int kFields = 18;    // S_ID .. S_COMMENT
 
 // Module state.
 extern MAPDEF SHELF;               // the current element
@@ -86,6 +87,14 @@ void CHECKRECORD(MAPDEF& rec);
 
 // Builds key 1..3 of a record (key 1 without the record number).
 std::string BUILDKEY(const MAPDEF& rec, int keyNr);
+// The part of key 1..3 the record decides: key 1 without its random digits
+// and record number. Two records with the same KEYBASE keep their entries.
+std::string KEYBASE(const MAPDEF& rec, int keyNr);
+
+// Field 1..18 in record order (S_ID .. S_COMMENT), as stored; a text set
+// into a field is cut to the field's length.
+std::string_view FieldText(const MAPDEF& rec, int field);
+void SetField(MAPDEF& rec, int field, std::string_view text);
 
 // The 18 fields of an exchange line by the separator's rules for empty and
 // missing fields, each as a record holds it: trailing blanks removed, except
@@ -141,12 +150,16 @@ bool REBUILD();
 // Adds one element per line of data\Shelves.txt to the open file; returns
 // the number added.
 int IMPORTLINES();
-// Writes every live element to data\Shelves.txt; false if it cannot be written.
+// Writes every live element to data\Shelves.txt, replacing the old file
+// whole; false (the old file kept) if it cannot be written.
 bool SHELVES1();
+// True when data\Shelves.txt exists and holds at least one line that is not
+// blank: a new map file may be made from it.
+bool EXCHANGEHOLDSLINES();
 // Replaces the map file by a fresh one filled from data\Shelves.txt.
 bool TESTNEW();
 
-// Restores the module's start state (tests).
+// Restores the module's start state, the map editor's included (tests).
 void ResetForTest();
 
 }  // namespace editmap

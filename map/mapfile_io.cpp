@@ -1,12 +1,14 @@
 // The map element file: module state, open and create glue, the exchange
 // file data\Shelves.txt (import, export) and the file made afresh from it.
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "common/atomicfile.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
+#include "common/text.h"
 #include "common/textfile.h"
+#include "editors/mapedit.h"
 #include "editors/rebuild.h"
 #include "map/mapfile.h"
 
@@ -19,6 +21,10 @@ glue::Catalogue MakeCatalogue() {
       kFileName, {{kKey1Len, false}, {kKey23Len, true}, {kKey23Len, true}}, 62, BUILDKEY,
       CHECKRECORD);
   c.rebuild = [] { return REBUILD(); };
+  c.sameKey = [](const void* a, const void* b, int keyNr) {
+    return KEYBASE(*static_cast<const MAPDEF*>(a), keyNr) ==
+           KEYBASE(*static_cast<const MAPDEF*>(b), keyNr);
+  };
   c.tell = rebuild::TELLOPERATOR;
   return c;  // no questions: every question counts as answered yes
 }
@@ -84,22 +90,35 @@ int IMPORTLINES() {
 bool SHELVES1() {
   if (!PE) OPENITM();
   if (!PE) return false;  // never empty the exchange file for a file that is not open
-  std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
   // Every live element, by record number up to the highest ever allocated.
+  // A record that cannot be read ends the export: the old exchange file is
+  // worth more than one that silently lacks elements.
   const std::int32_t last = glue::HIGHESTREC(MAPFILE);
+  std::string text;
+  bool ok = true;
   MAPDEF rec;
-  for (std::int32_t k = 1; k <= last; ++k) {
+  for (std::int32_t k = 1; k <= last && ok; ++k) {
     isam::BTGetRec(PE, k, &rec);
-    if (!isam::IsamOK || rec.DEL != 0) continue;
-    out << FormatLine(rec) << "\r\n";
+    if (!isam::IsamOK) {
+      glue::TELLERROR(MAPFILE, isam::IsamError);
+      ok = false;
+    } else if (rec.DEL == 0) {
+      text += FormatLine(rec);
+      text += "\r\n";
+    }
   }
+  if (ok) ok = kiosk::WriteFileAtomic(kiosk::HostPath(kExchangeFile), text);
   glue::SHOWPROGRESS(128, 600, 600, 7);
-  out.flush();
-  const bool ok = static_cast<bool>(out);
-  out.close();
   CLOSEITM();
   return ok;
+}
+
+bool EXCHANGEHOLDSLINES() {
+  kiosk::TextFile in;
+  if (!in.Open(kExchangeFile)) return false;
+  while (!in.Eof())
+    if (!kiosk::Trim(in.ReadLine().view()).empty()) return true;
+  return false;
 }
 
 bool TESTNEW() { return glue::REMAKEFROMTEXT(MAPFILE, OPENITM, [] { IMPORTLINES(); }); }
@@ -111,6 +130,7 @@ bool REBUILD() {
 }
 
 void ResetForTest() {
+  ResetEditorForTest();
   SHELF = MAPDEF();
   glue::ResetState(MAPFILE);
   MAPFILE.record = &SHELF;

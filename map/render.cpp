@@ -25,6 +25,8 @@ Str255 SNAMEX;
 std::int32_t FLG = 0;
 std::int32_t F1 = 0;
 std::int32_t FG = 0;
+std::int32_t PICKREC = 0;
+editmap::MAPDEF PICKED;
 
 double IX = 0, IY = 0, BL1 = 0, BW1 = 0;
 std::int32_t BAN = 0, I2 = 0, I3 = 0, I4 = 0, I5 = 0, I6 = 0, FLH = 0, SFLOOR = 0;
@@ -191,6 +193,7 @@ void SHELVES2() {
         reported = true;  // one message per redraw, not one per record
         continue;
       }
+      if (n == PICKREC && editmap::SHELF.DEL == 0) editmap::SHELF = PICKED;
       if (editmap::SHELF.DEL != 0 || Contains(editmap::SHELF.S_ID.view(), "~")) continue;
       if (CHANGEZONE != 0 && Contains(Upper(editmap::SHELF.S_ID.view()), "GRID")) {
         screen::COLORS1(kGridColour);
@@ -216,6 +219,8 @@ void ResetForTest() {
   PLABEL = "Y";
   SNAMEX.clear();
   FLG = F1 = FG = 0;
+  PICKREC = 0;
+  PICKED = editmap::MAPDEF();
   IX = IY = BL1 = BW1 = 0;
   BAN = I2 = I3 = I4 = I5 = I6 = FLH = SFLOOR = 0;
 }

@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "common/shortstr.h"
+#include "map/mapfile.h"
 
 namespace mapview {
 
@@ -42,6 +43,12 @@ extern std::int32_t FG;   // 0 until the label font has been primed in this disp
 // The zone number that shows every whole-store grid label when the grid
 // option is on.
 inline constexpr std::int32_t kAllGridLabels = -999;
+
+// An element drawn in place of its stored record: while staff move a shelf,
+// the map shows it where they are putting it, picked out, and its record
+// stays as it is until the move is finished. PICKREC 0: none.
+extern std::int32_t PICKREC;
+extern editmap::MAPDEF PICKED;
 
 // The decoded current element (filled by DECODE).
 extern double IX, IY, BL1, BW1;

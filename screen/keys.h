@@ -50,5 +50,11 @@ inline constexpr std::int32_t kLeft = 166;
 inline constexpr std::int32_t kStaffLeft = 126;
 // The guide ends with this.
 inline constexpr std::int32_t kGuideLeft = 100;
+// The map editor's add form ends with this when staff abandoned it (the
+// element is not added).
+inline constexpr std::int32_t kNothingAdded = 126;
+// The map editor's change form ends with this when the identifier question
+// was abandoned (the change is not stored).
+inline constexpr std::int32_t kFieldAbandoned = 128;
 
 }  // namespace screen::key

@@ -6,7 +6,9 @@
 #include "shell/kiosk.h"
 
 #include "editors/editnot.h"
+#include "editors/mapedit.h"
 #include "editors/prodfile_editor.h"
+#include "editors/prodfile_shelf.h"
 #include "isam/dberrors.h"
 #include "map/editzone.h"
 #include "map/storedc.h"
@@ -23,6 +25,10 @@ int KioskMain() {
   EditProdHook = editprod::EDITPROD2;
   EditNotHook = editnot::EDITNOT2;
   GuideHook = gtest::GTESTX;
+  EditShelvesHook = editmap::EDITSHELVES2;
+  // Hiding or showing a shelf's products also hides or shows its map element.
+  editprod::HideShelfElementHook = editmap::HSEARCHS;
+  editprod::UnhideShelfElementHook = editmap::UHSEARCHS;
   langs::GetPasswordHook = editcfg::GETPASSWORD;
   langs::EditConfigHook = editcfg::EDITCONFIG;
   langs::EditZonesHook = editzone::EDITZONES;

@@ -1,31 +1,31 @@
 # -*- coding: utf-8 -*-
-# Headings ("head", lines 1..21) and single texts ("writea", lines 1..23).
+# Headings ("head", lines 1..23) and single texts ("writea", lines 1..23).
 HEAD = {
 "E": ["Product editor", "Map editor", "Words not found", "Utilities", "Writing the report",
       "Change", "Delete", "Copy", "Add", "Moving the products of the shelf",
       "List of products", "Product report", "Rebuilding the file", "New file from the text file", "Zones",
       "Configuration", "Guide", "Product search", "Checking the file of words not found", "Words shoppers did not find",
-      "Add a map label"],
+      "Add a map label", "Export the map to Shelves.txt", "List of map elements"],
 "F": ["Gestion des produits", "Gestion du plan", "Mots non trouvés", "Utilitaires", "Écriture de la liste",
       "Modifier", "Supprimer", "Copier", "Ajouter", "Déplacement des produits du rayon",
       "Liste des produits", "Liste des produits imprimée", "Reconstruction du fichier", "Nouveau fichier depuis le texte", "Zones",
       "Configuration", "Guide", "Recherche de produits", "Vérification du fichier des mots non trouvés", "Mots que les clients n'ont pas trouvés",
-      "Ajouter un libellé au plan"],
+      "Ajouter un libellé au plan", "Exporter le plan vers Shelves.txt", "Liste des éléments du plan"],
 "I": ["Gestione prodotti", "Gestione mappa", "Parole non trovate", "Utilità", "Stampa dell'elenco",
       "Modifica", "Elimina", "Copia", "Aggiungi", "Spostamento dei prodotti dello scaffale",
       "Elenco dei prodotti", "Elenco dei prodotti stampato", "Ricostruzione dell'archivio", "Nuovo archivio dal file di testo", "Zone",
       "Configurazione", "Guida", "Ricerca prodotti", "Controllo dell'archivio delle parole non trovate", "Parole che i clienti non hanno trovato",
-      "Aggiungi un'etichetta alla mappa"],
+      "Aggiungi un'etichetta alla mappa", "Esporta la mappa in Shelves.txt", "Elenco degli elementi della mappa"],
 "S": ["Gestión de productos", "Gestión del plano", "Palabras no encontradas", "Utilidades", "Escribiendo el informe",
       "Cambiar", "Borrar", "Copiar", "Añadir", "Trasladando los productos del estante",
       "Lista de productos", "Informe de productos", "Reconstruyendo el archivo", "Archivo nuevo desde el archivo de texto", "Zonas",
       "Configuración", "Guía", "Búsqueda de productos", "Comprobando el archivo de palabras no encontradas", "Palabras que los clientes no encontraron",
-      "Añadir un rótulo al plano"],
+      "Añadir un rótulo al plano", "Exportar el plano a Shelves.txt", "Lista de elementos del plano"],
 "P": ["Gestão de produtos", "Gestão da planta", "Palavras não encontradas", "Utilitários", "A escrever o relatório",
       "Alterar", "Apagar", "Copiar", "Adicionar", "A mudar os produtos da prateleira",
       "Lista de produtos", "Relatório de produtos", "A reconstruir o ficheiro", "Ficheiro novo a partir do ficheiro de texto", "Zonas",
       "Configuração", "Guia", "Pesquisa de produtos", "A verificar o ficheiro das palavras não encontradas", "Palavras que os clientes não encontraram",
-      "Adicionar um rótulo à planta"],
+      "Adicionar um rótulo à planta", "Exportar a planta para Shelves.txt", "Lista de elementos da planta"],
 }
 
 WRITEA = {
