@@ -162,4 +162,9 @@ before=$(files elements | cut -d' ' -f2-)
 run "$MAP""HF$PASSWORD{ENTER}{SHOT confirm}A{SHOT imported}{PAUSE}$LEAVE"
 after=$(files elements | cut -d' ' -f2-)
 [ "$after" = "$before" ] || fail "the map made from the export differs: $(diff <(echo "$before") <(echo "$after") | head -5)"
+
+# The report, behind the staff password: every live element has its block.
+run "$MAP""HA$PASSWORD{ENTER}{WAIT 4000}{PAUSE}$LEAVE"
+blocks=$(grep -c '^Identifier	' "$WORK/docs/MapElementList.txt" || true)
+[ "$blocks" -eq "$(wc -l <<<"$after")" ] || fail "the report holds $blocks elements of $(wc -l <<<"$after")"
 echo "map editor end to end passed"
