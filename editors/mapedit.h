@@ -30,6 +30,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -62,6 +63,15 @@ extern kiosk::Str255 NAMEX;            // identifier of the element being moved
 extern kiosk::ShortStr<4> OCOLOR, OSIZE;  // its own S_COLOR and S_THICK
 extern std::int32_t COLOR_FLAG;        // 1 while a moved element is picked out
 extern std::int32_t COUNTLOOP;         // heading of the current screen
+
+// Work on the open map file: the store set up and the file opened, the
+// frame drawn and the heading shown (none for 0), work done, the file
+// closed and the store released.
+void ONMAPFILE(std::int32_t header, const std::function<void()>& work);
+
+// The map of the map file with a location display preset (0: every option
+// asked), no product ringed; the map position is kept.
+void SHOWMAP(std::int32_t preset);
 
 // The map menu (staff menu item A), with the zones loaded first.
 void EDITSHELVES2();

@@ -1,7 +1,5 @@
 // The add form and the change form: the 18 fields of a map element asked
 // through the answer engine with the questions "edm5"; the deletion.
-#include <array>
-
 #include "common/numtext.h"
 #include "common/text.h"
 #include "editors/mapedit.h"
@@ -9,7 +7,6 @@
 #include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
-#include "screen/quesans2.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
 
@@ -21,23 +18,9 @@ constexpr std::int32_t kAddMenu = 24;
 constexpr std::int32_t kFieldMenu = 2;
 constexpr int kIdField = 1;
 
-// The 18 question descriptors; copied, since every text lookup of the
-// answer engine may reuse PASS1.
-using Questions = std::array<kiosk::Str255, kFields + 1>;
-Questions LoadQuestions() {
-  langs::GETFILES("edm5");
-  Questions q;
-  for (int f = 1; f <= kFields; ++f) q[static_cast<std::size_t>(f)] = screen::PASS1[static_cast<std::size_t>(f)];
-  return q;
-}
-
-// Field f asked from a starting answer; returns the answer.
-kiosk::Str255 Ask(const Questions& q, int f, std::string_view start) {
-  kiosk::Str255 answer = start;
-  double number = 0;
-  quesans2::QUESTION_ANSWER2(q[static_cast<std::size_t>(f)].view(), "", answer, 255, number, 'A',
-                             'X', 'D', 4, 8);
-  return answer;
+// Field f asked from a starting answer.
+kiosk::Str255 Ask(const screen::Questions& q, int f, std::string_view start) {
+  return screen::ASKFIELD(q[static_cast<std::size_t>(f)].view(), start);
 }
 
 // An identifier question staff abandoned: nothing typed (Escape empties the
@@ -55,7 +38,7 @@ void TakePosition(const MAPDEF& e) {
 }
 
 void EDITSHELF4() {
-  const Questions q = LoadQuestions();
+  const screen::Questions q = screen::QUESTIONSOF("edm5");
   screen::CLEAR_PROMPT();
   const kiosk::Str255 id = Ask(q, kIdField, "");
   if (Abandoned(id)) {
@@ -82,7 +65,7 @@ void EDITSHELF4() {
 }
 
 void EDITSHELF3() {
-  const Questions q = LoadQuestions();
+  const screen::Questions q = screen::QUESTIONSOF("edm5");
   SAVEIT = 'X';
   for (;;) {
     screen::CLEAR_PROMPT();

@@ -49,38 +49,6 @@ constexpr std::int32_t kFloorPreset = 1;
 // after the highest number allowed).
 constexpr std::int32_t kZoneBefore = 2, kZoneAfter = 3, kFloorBefore = 4, kFloorAfter = 5;
 
-// Work on the open map file under a heading; the file is closed and the
-// store released afterwards.
-template <typename Work>
-void OnMapFile(std::int32_t header, Work work) {
-  SETUPM();
-  if (PE) {
-    screen::FRAME4();
-    COUNTLOOP = header;
-    langs::WRITEHEADER(header);
-    work();
-  }
-  CLOSEITM();
-  RELEASEM();
-}
-
-// The map of the current floor drawn on the open map file with a preset;
-// the map position is left as it was (the display puts a missing one at a
-// fixed spot, and no product is ringed).
-void DrawMap(std::int32_t preset) {
-  const double x = cfgfiles::XFOUND, y = cfgfiles::YFOUND;
-  SETUPM();
-  if (PE) {
-    dispmap::TEST_FLAG = preset;
-    dispmap::CFLOOR = -1;  // no product's floor: no rings
-    dispmap::LOADSH();
-  }
-  CLOSEITM();
-  RELEASEM();
-  cfgfiles::XFOUND = x;
-  cfgfiles::YFOUND = y;
-}
-
 // Choice A and B: an empty element shown, the add form, then the element
 // added with its keys unless staff abandoned it.
 void AddElement(void (*show)()) {
@@ -154,7 +122,7 @@ void ViewFloor() {
   cfgfiles::XFOUND = cfgfiles::YFOUND = 0;
   zones::ZONE = AskUpTo(kZoneBefore, zones::NUMOFZONES, kZoneAfter);
   zones::CONVZONE();
-  DrawMap(kFloorPreset);
+  SHOWMAP(kFloorPreset);
 }
 
 // Choice F: the map position the last change left, or a floor asked.
@@ -168,6 +136,32 @@ void ViewPositionOrFloor() {
 }
 
 }  // namespace
+
+void ONMAPFILE(std::int32_t header, const std::function<void()>& work) {
+  SETUPM();
+  if (PE) {
+    screen::FRAME4();
+    if (header != 0) {
+      COUNTLOOP = header;
+      langs::WRITEHEADER(header);
+    }
+    work();
+  }
+  CLOSEITM();
+  RELEASEM();
+}
+
+void SHOWMAP(std::int32_t preset) {
+  const double x = cfgfiles::XFOUND, y = cfgfiles::YFOUND;
+  ONMAPFILE(0, [preset] {
+    dispmap::TEST_FLAG = preset;
+    dispmap::CFLOOR = -1;  // no product's floor: no rings
+    dispmap::LOADSH();
+  });
+  // The display puts a missing position at a fixed spot: this one is kept.
+  cfgfiles::XFOUND = x;
+  cfgfiles::YFOUND = y;
+}
 
 void EDITSHELVES2() {
   zones::LOADZONES();
@@ -189,20 +183,20 @@ void EDITSHEFS2() {
     if (screen::VALANS == screen::key::kPause) break;
     if (screen::VALANS == screen::key::kEscape) continue;
     switch (choice) {
-      case 'A': OnMapFile(kAddHead, [] { AddElement(LISTSHELVES); }); break;
-      case 'B': OnMapFile(kAddLabelHead, [] { AddElement(LISTSHELVES2); }); break;
-      case 'C': OnMapFile(kCopyHead, CopyElement); break;
+      case 'A': ONMAPFILE(kAddHead, [] { AddElement(LISTSHELVES); }); break;
+      case 'B': ONMAPFILE(kAddLabelHead, [] { AddElement(LISTSHELVES2); }); break;
+      case 'C': ONMAPFILE(kCopyHead, CopyElement); break;
       case 'D': {
         bool stay = true;
-        OnMapFile(kDeleteHead, [&stay] { stay = DeleteElement(); });
+        ONMAPFILE(kDeleteHead, [&stay] { stay = DeleteElement(); });
         if (!stay) return;
         break;
       }
-      case 'E': OnMapFile(kChangeHead, ChangeElement); break;
+      case 'E': ONMAPFILE(kChangeHead, ChangeElement); break;
       case 'F': ViewPositionOrFloor(); break;
       case 'G':
         screen::VALANS = screen::key::kNone;
-        DrawMap(0);  // every option asked
+        SHOWMAP(0);  // every option asked
         break;
       case 'H':
         CLOSEITM();

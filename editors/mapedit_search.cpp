@@ -1,7 +1,9 @@
 // The map editor's search and browse: a key and a text asked, the index of
 // that key walked for entries that hold the text, the matches shown one at a
 // time, the change form on the one chosen; the exact lookup of a shelf.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/clock.h"
 #include "common/text.h"
@@ -11,7 +13,6 @@
 #include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
-#include "screen/quesans2.h"
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
@@ -22,8 +23,6 @@ namespace {
 
 constexpr std::int32_t kKeyMenu = 23;
 constexpr std::int32_t kBrowseMenu = 18;
-// "writea" lines.
-constexpr std::int32_t kSearchingText = 1, kNothingFound = 19, kBadFirstText = 21;
 // "edm6" lines: the search screen's title and what its menu asks.
 constexpr std::int32_t kSearchTitle = 6, kSearchHint = 7;
 // The location display's preset for an element: its floor, shelf outlines
@@ -34,35 +33,11 @@ constexpr std::int32_t kElementPreset = 3;
 // the element again the same way).
 void (*lastDisplay)() = LISTSHELVES;
 
-// The first character of a search text: what key texts can start with.
-bool AllowedFirst(char c) {
-  return c == '!' || c == '#' || c == ')' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-         (c >= 'a' && c <= 'z') || c == '{' || c == '|' || c == '}' || c == '~';
-}
-
-// Appends to REC_FOUND every live element of an entry of index keyNr that
-// entryHolds, and whose record recordHolds, until kMaxMatches. False when
-// the walk broke off on a store error (reported).
-template <typename EntryTest, typename RecordTest>
-bool Collect(std::int32_t keyNr, EntryTest entryHolds, RecordTest recordHolds) {
-  MAPDEF rec;
-  const bool walked =
-      glue::WALKKEY(MAPFILE, keyNr, [&](std::int32_t ref, const isam::IsamKeyStr& key) {
-        if (ref == 0 || !entryHolds(key.view())) return true;
-        isam::BTGetRec(PE, ref, &rec);
-        if (isam::IsamOK && rec.DEL == 0 && recordHolds(rec))
-          REC_FOUND[static_cast<std::size_t>(CNT1++)] = ref;
-        return CNT1 < kMaxMatches;
-      });
-  if (!walked) glue::TELLERROR(MAPFILE, isam::IsamError);
-  return walked;
-}
-
-void StartSearch(std::int32_t size) {
-  screen::CLEAR_PROMPT();
-  langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, size, kSearchingText);
+// REC_FOUND and CNT1 from the records found.
+void TakeFound(const std::vector<std::int32_t>& found) {
   REC_FOUND.fill(0);
-  CNT1 = 0;
+  std::copy(found.begin(), found.end(), REC_FOUND.begin());
+  CNT1 = static_cast<std::int32_t>(found.size());
 }
 
 void ShowSearchTitle() {
@@ -76,11 +51,7 @@ void ShowSearchTitle() {
 // store could not read it (reported).
 bool ShowMatch(std::int32_t dd) {
   REC = REC_FOUND[static_cast<std::size_t>(dd)];
-  isam::BTGetRec(PE, REC, &SHELF);
-  if (!isam::IsamOK) {
-    glue::TELLERROR(MAPFILE, isam::IsamError);
-    return false;
-  }
+  if (!glue::READRECORD(MAPFILE, REC, &SHELF)) return false;
   SHELF2 = SHELF;
   TOARRAYO();
   LISTSHELVES();
@@ -130,12 +101,10 @@ void Browse(bool choose) {
       }
       if (screen::key::IsF1ToF8(key)) {
         if (!ShowOnMap()) return;
-      } else if (choice == 'A') {
-        if (DD + 1 < CNT1) ++DD;  // stays on the last
-      } else if (choice == 'B') {
-        if (DD > 0) --DD;  // stays on the first
       } else if (choice == 'C') {
         break;  // a new search
+      } else {
+        screen::BROWSESTEP(choice, DD, CNT1);
       }
     }
     screen::FRAME4();
@@ -155,39 +124,33 @@ void FROMARRAYO() {
 }
 
 void SEARCHKEY2(std::string_view text, std::int32_t keyNr) {
-  StartSearch(30);
-  std::string wanted = kiosk::UpperCp1252(text);
-  // A text shortened to nothing, or a file without elements, finds nothing.
-  while (PE && !wanted.empty() && isam::BTUsedRecs(PE) > 0) {
-    const bool walked = Collect(
-        keyNr,
-        [&](std::string_view key) { return kiosk::UpperCp1252(key).find(wanted) != std::string::npos; },
-        [](const MAPDEF&) { return true; });
-    if (!walked || CNT1 > 0) break;
-    wanted.pop_back();  // nothing: one character less
-  }
-  if (CNT1 > 0) return;
-  screen::CLEAR_PROMPT();
-  langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, 30, kNothingFound);
-  kiosk::clock::SleepMs(screen::kMessageMs);
-  screen::CLEAR_PROMPT();
+  screen::SHOWSEARCHING(30);
+  std::vector<std::int32_t> found;
+  glue::SEARCHKEYTEXT(MAPFILE, keyNr, text, kMaxMatches, found);
+  TakeFound(found);
+  if (CNT1 == 0) screen::SHOWNOTHINGFOUND();
 }
 
 void SEARCHKEY(std::string_view text, std::int32_t keyNr) {
-  StartSearch(35);
+  screen::SHOWSEARCHING(35);
+  std::vector<std::int32_t> found;
   const std::string wanted = kiosk::UpperCp1252(kiosk::Trim(text));
-  if (!PE || wanted.empty()) return;
   // Key 1 holds the identifier: only its entries that hold the text need
   // their record read. Every entry is looked at, as an identifier that
   // differs in case sorts elsewhere in the index.
-  Collect(
-      keyNr,
-      [&](std::string_view key) {
-        return keyNr != 1 || kiosk::UpperCp1252(key).find(wanted) != std::string::npos;
-      },
-      [&](const MAPDEF& rec) {
-        return kiosk::UpperCp1252(kiosk::Trim(rec.S_ID.view())) == wanted;
-      });
+  if (!wanted.empty()) {
+    glue::LIVEOFKEY(
+        MAPFILE, keyNr,
+        [&](std::string_view key) {
+          return keyNr != 1 || kiosk::UpperCp1252(key).find(wanted) != std::string::npos;
+        },
+        [&](const void* rec) {
+          const std::string_view id = static_cast<const MAPDEF*>(rec)->S_ID.view();
+          return kiosk::UpperCp1252(kiosk::Trim(id)) == wanted;
+        },
+        kMaxMatches, found);
+  }
+  TakeFound(found);
 }
 
 bool EDITSHELVES3XX() {
@@ -202,26 +165,11 @@ bool EDITSHELVES3XX() {
   }
   // A the identifier (key 1), B the season (key 3), C the department (key 2).
   const std::int32_t keyNr = choice == 'B' ? 3 : choice == 'C' ? 2 : 1;
-  const kiosk::Str255& question = questions[keyNr - 1];
-  for (;;) {
-    REC_FOUND.fill(0);
-    CNT1 = 0;
-    kiosk::Str255 answer;
-    double number = 0;
-    quesans2::QUESTION_ANSWER2(question.view(), "", answer, 255, number, 'A', 'X', 'X', 4, 8);
-    screen::DELETELEFTBLANKS(answer);
-    // An empty answer (Escape empties it) leaves the search.
-    if (answer.empty()) {
-      screen::VALANS = screen::key::kEscape;
-      return false;
-    }
-    if (AllowedFirst(answer[0])) {
-      SEARCHKEY2(answer.view(), keyNr);
-      return true;
-    }
-    langs::WRITEASTRING(220, 700, screen::MAXY - 43, 4, 35, kBadFirstText);
-    kiosk::clock::SleepMs(500);
-  }
+  TakeFound({});
+  kiosk::Str255 text;
+  if (!screen::ASKSEARCHTEXT(questions[keyNr - 1].view(), text, 35)) return false;
+  SEARCHKEY2(text.view(), keyNr);
+  return true;
 }
 
 void EDITSHELVES3() { Browse(true); }

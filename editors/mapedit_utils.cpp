@@ -6,7 +6,6 @@
 #include "isam/delf.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
-#include "map/locate.h"
 #include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
@@ -34,46 +33,11 @@ void Progress(std::int32_t colour, std::int32_t y, std::int32_t line) {
   langs::WRITEASTRING(colour, 600, y, 4, 30, line);
 }
 
-// Work on the open map file (the frame drawn, a heading shown unless 0);
-// the file closed and the store released afterwards.
-template <typename Work>
-void OnMapFile(std::int32_t header, Work work) {
-  SETUPM();
-  if (PE) {
-    screen::FRAME4();
-    if (header != 0) {
-      COUNTLOOP = header;
-      langs::WRITEHEADER(header);
-    }
-    work();
-  }
-  CLOSEITM();
-  RELEASEM();
-}
-
-// Staff confirm a choice that destroys the map file: the password, then
-// yes to the question.
-bool Confirmed(std::int32_t question) {
-  screen::FRAME4();
-  if (!langs::PASSWORDOK(1)) return false;
-  screen::FRAME4();
-  return screen::ASKYESNO(Message(question).view());
-}
-
 void Export() {
   CLOSEITM();
-  OnMapFile(kExportHead, [] {
+  ONMAPFILE(kExportHead, [] {
     screen::CLEAR_PROMPT();
     if (!SHELVES1()) screen::SHOWMESSAGE(Message(kExportFailed).view());
-  });
-}
-
-void DrawMap() {
-  OnMapFile(0, [] {
-    langs::GETFILES("ques");
-    dispmap::TEST_FLAG = 0;  // every option asked
-    dispmap::CFLOOR = -1;    // no product: no rings
-    dispmap::LOADSH();
   });
 }
 
@@ -87,7 +51,7 @@ void RemoveMapFile(const char* extension) {
 }  // namespace
 
 bool ERASEMAP() {
-  if (!Confirmed(kEraseQuestion)) return false;
+  if (!screen::ASKPASSWORDANDYES(Message(kEraseQuestion).view())) return false;
   screen::FRAME4();
   CLOSEITM();
   Progress(253, 300, 3);
@@ -113,7 +77,7 @@ bool ERASEMAP() {
 }
 
 bool NEWMAPFROMTEXT() {
-  if (!Confirmed(kReplaceQuestion)) return false;
+  if (!screen::ASKPASSWORDANDYES(Message(kReplaceQuestion).view())) return false;
   if (!EXCHANGEHOLDSLINES()) {
     screen::SHOWMESSAGE(Message(kNoExchangeFile).view());
     return false;
@@ -136,7 +100,7 @@ void SHELFUTILITIES() {
     const char choice = screen::ASKMENU(kUtilitiesMenu);
     if (screen::key::IsLeaveKey(screen::VALANS)) return;
     switch (choice) {
-      case 'A': OnMapFile(0, [] { PRINTSHELVES(); }); break;
+      case 'A': ONMAPFILE(0, [] { PRINTSHELVES(); }); break;
       case 'B':
         CLOSEITM();
         rebuild::REBUILD_FILES(rebuild::Catalogue::MapElements);
@@ -147,10 +111,10 @@ void SHELFUTILITIES() {
         RELEASEM();
         screen::VALANS = screen::key::kNone;
         break;
-      case 'D': DrawMap(); break;
+      case 'D': SHOWMAP(0); break;  // every option asked
       case 'E': Export(); break;
       case 'F': NEWMAPFROMTEXT(); break;
-      case 'G': OnMapFile(kListHead, LISTPP); break;
+      case 'G': ONMAPFILE(kListHead, LISTPP); break;
       case 'H': ERASEMAP(); break;
       default: break;
     }

@@ -1,6 +1,5 @@
 // The add form and the change form: the 18 fields of a product asked
 // through the answer engine with the questions "edp4".
-#include <array>
 #include <string>
 
 #include "common/numtext.h"
@@ -8,7 +7,6 @@
 #include "screen/keys.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
-#include "screen/quesans2.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
 
@@ -20,25 +18,6 @@ constexpr std::int32_t kSaveMenu = 37;
 constexpr std::int32_t kFieldMenu = 1;
 constexpr int kCoordX = 6, kCoordY = 7, kFloor = 8;  // record order
 
-// The 18 question descriptors; copied, since every text lookup of the
-// answer engine may reuse PASS1.
-using Questions = std::array<kiosk::Str255, kSlots + 1>;
-Questions LoadQuestions() {
-  langs::GETFILES("edp4");
-  Questions q;
-  for (int f = 1; f <= kSlots; ++f) q[static_cast<std::size_t>(f)] = screen::PASS1[static_cast<std::size_t>(f)];
-  return q;
-}
-
-// Field f asked from a starting answer; returns the answer.
-kiosk::Str255 Ask(const Questions& q, int f, std::string_view start) {
-  kiosk::Str255 answer = start;
-  double number = 0;
-  quesans2::QUESTION_ANSWER2(q[static_cast<std::size_t>(f)].view(), "", answer, 255, number, 'A',
-                             'X', 'D', 4, 8);
-  return answer;
-}
-
 }  // namespace
 
 void TakePosition(const PRODDEF& p) {
@@ -49,10 +28,10 @@ void TakePosition(const PRODDEF& p) {
 
 bool EDITPROD4() {
   LISTPRODUCT();
-  const Questions q = LoadQuestions();
+  const screen::Questions q = screen::QUESTIONSOF("edp4");
   screen::CLEAR_PROMPT();
   for (int f = 1; f <= kSlots; ++f) {
-    kiosk::Str255 answer = Ask(q, f, "");
+    kiosk::Str255 answer = screen::ASKFIELD(q[static_cast<std::size_t>(f)].view(), "");
     // The search words, shelf and department are kept without blanks.
     if (f <= 4) answer = screen::COMPACTIT(answer.view());
     // No words: nothing to add (Escape empties the answer).
@@ -74,14 +53,15 @@ bool EDITPROD4() {
 }
 
 void EDITPROD3() {
-  const Questions q = LoadQuestions();
+  const screen::Questions q = screen::QUESTIONSOF("edp4");
   for (;;) {
     screen::CLEAR_PROMPT();
     const char choice = screen::ASKMENU(kFieldMenu);
     if (screen::key::IsLeaveKey(screen::VALANS)) break;
     if (choice < 'A' || choice > 'R') continue;
     const int f = choice - 'A' + 1;  // A..R: the fields in record order
-    kiosk::Str255 answer = Ask(q, f, FieldText(PRODUCT, f));
+    kiosk::Str255 answer =
+        screen::ASKFIELD(q[static_cast<std::size_t>(f)].view(), FieldText(PRODUCT, f));
     if (f <= 2) answer = screen::COMPACTIT(answer.view());
     SetField(PRODUCT, f, answer.view());
     if (f == kCoordX || f == kCoordY || f == kFloor) TakePosition(PRODUCT);

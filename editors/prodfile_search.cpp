@@ -1,7 +1,9 @@
 // The editor's search and browse: a key and a text asked, the index of that
 // key walked for entries that hold the text, the matches shown one at a
 // time, the change form on the one chosen.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/clock.h"
 #include "common/text.h"
@@ -27,16 +29,6 @@ namespace {
 
 constexpr std::int32_t kKeyMenu = 19;
 constexpr std::int32_t kBrowseMenu = 18;
-constexpr std::int32_t kSearchingText = 1;  // "writea" lines
-constexpr std::int32_t kNothingFound = 19;
-constexpr std::int32_t kBadFirstText = 21;
-
-// The first character of a search text: what key texts can start with.
-bool AllowedFirst(char c) {
-  return c == '!' || c == '#' || c == ')' || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') ||
-         (c >= 'a' && c <= 'z') || c == '{' || c == '|' || c == '}' || c == '~';
-}
-
 void ShowSearchTitle() {
   screen::FRAME4();
   langs::WRITEHEADER(COUNTLOOP);
@@ -50,32 +42,13 @@ void ShowSearchTitle() {
 }  // namespace
 
 void SEARCHKEY2(std::string_view text, std::int32_t keyNr) {
-  screen::CLEAR_PROMPT();
-  langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, 30, kSearchingText);
+  screen::SHOWSEARCHING(30);
   REC_FOUND.fill(0);
-  CNT1 = 0;
-  std::string wanted = kiosk::UpperCp1252(text);
-  // A file without products, or a text shortened to nothing, finds nothing.
-  while (PF2 && !wanted.empty() && isam::BTUsedRecs(PF2) > 0) {
-    PRODDEF rec;
-    const bool walked = glue::WALKKEY(PRODFILE, keyNr, [&](std::int32_t ref, const isam::IsamKeyStr& key) {
-      if (ref == 0 || kiosk::UpperCp1252(key.view()).find(wanted) == std::string::npos) return true;
-      isam::BTGetRec(PF2, ref, &rec);
-      if (isam::IsamOK && rec.DEL == 0) REC_FOUND[static_cast<std::size_t>(CNT1++)] = ref;
-      return CNT1 < kMaxMatches;
-    });
-    if (!walked) {
-      glue::TELLERROR(PRODFILE, isam::IsamError);
-      break;
-    }
-    if (CNT1 > 0) return;
-    wanted.pop_back();  // nothing: one character less
-  }
-  if (CNT1 > 0) return;
-  screen::CLEAR_PROMPT();
-  langs::WRITEASTRING(253, 600, screen::MAXY - 43, 4, 30, kNothingFound);
-  kiosk::clock::SleepMs(screen::kMessageMs);
-  screen::CLEAR_PROMPT();
+  std::vector<std::int32_t> found;
+  glue::SEARCHKEYTEXT(PRODFILE, keyNr, text, kMaxMatches, found);
+  std::copy(found.begin(), found.end(), REC_FOUND.begin());
+  CNT1 = static_cast<std::int32_t>(found.size());
+  if (CNT1 == 0) screen::SHOWNOTHINGFOUND();
 }
 
 bool EDITPRODUCTSXX() {
@@ -88,27 +61,13 @@ bool EDITPRODUCTSXX() {
   }
   const std::int32_t keyNr = choice >= 'A' && choice <= 'D' ? choice - 'A' + 1 : 1;
   langs::GETEXACT("edp5", keyNr);
-  const kiosk::Str255 question = screen::TEMP;
-  for (;;) {
-    REC_FOUND.fill(0);
-    CNT1 = 0;
-    kiosk::Str255 answer;
-    double number = 0;
-    quesans2::QUESTION_ANSWER2(question.view(), "", answer, 255, number, 'A', 'N', 'N', 4, 8);
-    screen::DELETELEFTBLANKS(answer);
-    // An empty answer (Escape empties it) leaves the search.
-    if (answer.empty()) {
-      screen::VALANS = screen::key::kEscape;
-      return false;
-    }
-    if (AllowedFirst(answer[0])) {
-      PKEY1 = answer.view();
-      SEARCHKEY2(PKEY1.view(), keyNr);
-      return true;
-    }
-    langs::WRITEASTRING(220, 700, screen::MAXY - 43, 4, 30, kBadFirstText);
-    kiosk::clock::SleepMs(500);
-  }
+  REC_FOUND.fill(0);
+  CNT1 = 0;
+  kiosk::Str255 answer;
+  if (!screen::ASKSEARCHTEXT(screen::TEMP.view(), answer, 30)) return false;
+  PKEY1 = answer.view();
+  SEARCHKEY2(PKEY1.view(), keyNr);
+  return true;
 }
 
 void LISTPRODUCT() {
@@ -123,11 +82,7 @@ void LISTPRODUCT() {
 
 bool SHOWMATCH(std::int32_t dd) {
   REC = REC_FOUND[static_cast<std::size_t>(dd)];
-  isam::BTGetRec(PF2, REC, &PRODUCT);
-  if (!isam::IsamOK) {
-    glue::TELLERROR(PRODFILE, isam::IsamError);
-    return false;
-  }
+  if (!glue::READRECORD(PRODFILE, REC, &PRODUCT)) return false;
   PRODUCT2 = PRODUCT;
   LISTPRODUCT();
   return true;
@@ -160,12 +115,10 @@ void EDITPRODUCTS3() {
         dispmap::DISPLAYMAP2(cfgfiles::FLOOR1, cfgfiles::CFLOOR, 2, cfgfiles::XFOUND,
                              cfgfiles::YFOUND);
         if (!PF2) return;
-      } else if (choice == 'A') {
-        if (DD + 1 < CNT1) ++DD;  // stays on the last
-      } else if (choice == 'B') {
-        if (DD > 0) --DD;  // stays on the first
       } else if (choice == 'C') {
         break;  // a new search
+      } else {
+        screen::BROWSESTEP(choice, DD, CNT1);
       }
     }
   }

@@ -66,15 +66,6 @@ void OnOpenFile(std::int32_t line, Work work) {
   CloseFile();
 }
 
-// Staff confirm a choice that destroys the product file: the password,
-// then yes to the question.
-bool Confirmed(std::int32_t question) {
-  screen::FRAME4();
-  if (!langs::PASSWORDOK(1)) return false;
-  screen::FRAME4();
-  return screen::ASKYESNO(Message(question).view());
-}
-
 // The exchange file holds something to import.
 bool ExchangeFileHoldsProducts() {
   std::ifstream in(kiosk::HostPath(kExchangeFile), std::ios::binary);
@@ -85,7 +76,7 @@ bool ExchangeFileHoldsProducts() {
 }
 
 void NewFileFromText() {
-  if (!Confirmed(kReplaceQuestion)) return;
+  if (!screen::ASKPASSWORDANDYES(Message(kReplaceQuestion).view())) return;
   if (!ExchangeFileHoldsProducts()) {
     screen::SHOWMESSAGE(Message(kNoExchangeFile).view());
     return;
@@ -108,7 +99,7 @@ void Export() {
 }
 
 void Erase() {
-  if (!Confirmed(kEraseQuestion)) return;
+  if (!screen::ASKPASSWORDANDYES(Message(kEraseQuestion).view())) return;
   screen::FRAME4();
   kiosk::clock::SleepMs(100);
   Progress(253, 100, 4);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -289,6 +290,47 @@ bool WALKKEY(Catalogue& c, int keyNr,
     IsamError = error;
   }
   return ended;
+}
+
+bool READRECORD(Catalogue& c, std::int32_t refNr, void* rec) {
+  BTGetRecSized(c.fb, refNr, rec, static_cast<std::size_t>(c.recLen));
+  if (IsamOK) return true;
+  TELLERROR(c, IsamError);
+  return false;
+}
+
+bool LIVEOFKEY(Catalogue& c, int keyNr, const std::function<bool(std::string_view key)>& entryHolds,
+               const std::function<bool(const void* rec)>& recordHolds, std::size_t most,
+               std::vector<std::int32_t>& found) {
+  found.clear();
+  if (!c.fb || most == 0) return true;
+  std::vector<char> rec(static_cast<std::size_t>(c.recLen));
+  const bool walked = WALKKEY(c, keyNr, [&](std::int32_t ref, const IsamKeyStr& key) {
+    if (ref == 0 || !entryHolds(key.view())) return true;
+    BTGetRecSized(c.fb, ref, rec.data(), rec.size());
+    std::int32_t del = 0;
+    std::memcpy(&del, rec.data(), sizeof del);
+    if (IsamOK && del == 0 && recordHolds(rec.data())) found.push_back(ref);
+    return found.size() < most;
+  });
+  if (!walked) TELLERROR(c, IsamError);
+  return walked;
+}
+
+bool SEARCHKEYTEXT(Catalogue& c, int keyNr, std::string_view text, std::size_t most,
+                   std::vector<std::int32_t>& found) {
+  found.clear();
+  std::string wanted = kiosk::UpperCp1252(text);
+  while (c.fb && !wanted.empty() && BTUsedRecs(c.fb) > 0) {
+    const bool walked = LIVEOFKEY(
+        c, keyNr,
+        [&](std::string_view key) { return kiosk::UpperCp1252(key).find(wanted) != std::string::npos; },
+        [](const void*) { return true; }, most, found);
+    if (!walked) return false;
+    if (!found.empty()) break;
+    wanted.pop_back();  // nothing: one character less
+  }
+  return true;
 }
 
 std::vector<std::string> KEYSOF(Catalogue& c, std::int32_t refNr, int keyNr) {

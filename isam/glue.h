@@ -155,6 +155,23 @@ bool DELETE(Catalogue& c, std::int32_t refNr, const std::function<char()>& choos
 bool WALKKEY(Catalogue& c, int keyNr,
              const std::function<bool(std::int32_t ref, const isam::IsamKeyStr& key)>& visit);
 
+// Reads record refNr into rec (recLen bytes); false when the store could
+// not (reported).
+bool READRECORD(Catalogue& c, std::int32_t refNr, void* rec);
+
+// The live records of the entries of index keyNr that entryHolds and whose
+// record recordHolds, in key order, at most `most` of them: one walk of the
+// whole index (never bounded by a count). False when the walk broke off on
+// a store error (reported).
+bool LIVEOFKEY(Catalogue& c, int keyNr, const std::function<bool(std::string_view key)>& entryHolds,
+               const std::function<bool(const void* rec)>& recordHolds, std::size_t most,
+               std::vector<std::int32_t>& found);
+// The live records whose entry in index keyNr holds text, Windows-1252 case
+// aside. A text that finds nothing is shortened from its end until it finds
+// something; an empty text, or a file without live records, finds nothing.
+bool SEARCHKEYTEXT(Catalogue& c, int keyNr, std::string_view text, std::size_t most,
+                   std::vector<std::int32_t>& found);
+
 // Every index entry that points at refNr, in every index (the stored key
 // texts carry random parts, so they are found by record number).
 std::vector<std::pair<int, std::string>> KEYSOF(Catalogue& c, std::int32_t refNr);

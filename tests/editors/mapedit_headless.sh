@@ -6,36 +6,7 @@
 # file passes the store's check and every live element has exactly one
 # entry in each of its three indexes, built from its record.
 # Usage: mapedit_headless.sh KIOSK_HEADLESS KIOSK_SETUP FILEBLOCK INSTALL_DIR
-set -euo pipefail
-HEADLESS="$(realpath "$1")"
-SETUP="$(realpath "$2")"
-FILEBLOCK="$(realpath "$3")"
-INSTALL="$4"
-TMP="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-WORK="$TMP/work"
-"$SETUP" "$WORK" "$INSTALL" >/dev/null || fail "kiosk-setup"
-PASSWORD=shop2026
-n=0
-# run KEYS [cut]: the next step on the same working folder; its shots in
-# $TMP/shots<n>. A step ends by quitting the kiosk, unless "cut": then the
-# kiosk is stopped where the keys run out, as by a crash.
-run() {
-  n=$((n + 1))
-  printf '%s' "$1" >"$TMP/keys$n.txt"
-  "$HEADLESS" --dir "$WORK" --keys "$TMP/keys$n.txt" --shots "$TMP/shots$n" ||
-    fail "step $n: exit code $?"
-  if [ "${2:-}" = cut ]; then
-    [ -e "$TMP/shots$n/final.bmp" ] || fail "step $n: the kiosk did not wait for more keys"
-  else
-    [ ! -e "$TMP/shots$n/final.bmp" ] || fail "step $n: the kiosk waited for more keys"
-  fi
-  check_files "step $n"
-}
-shot() { echo "$TMP/shots$n/$1.bmp"; }
-fb() { (cd "$WORK" && "$FILEBLOCK" "$@"); }
+source "$(dirname "$0")/headless_steps.sh" "$@"
 
 # Reads the data files of the working folder: "elements" prints every live
 # map element as its record number and its 18 fields joined by "|";

@@ -5,30 +5,7 @@
 # carry. After each run the product file passes the store's check and every
 # live product has exactly one entry in each of its four indexes.
 # Usage: products_headless.sh KIOSK_HEADLESS KIOSK_SETUP FILEBLOCK INSTALL_DIR
-set -euo pipefail
-HEADLESS="$(realpath "$1")"
-SETUP="$(realpath "$2")"
-FILEBLOCK="$(realpath "$3")"
-INSTALL="$4"
-TMP="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-WORK="$TMP/work"
-"$SETUP" "$WORK" "$INSTALL" >/dev/null || fail "kiosk-setup"
-PASSWORD=shop2026
-n=0
-# run KEYS: the next step on the same working folder; its shots in
-# $TMP/shots<n>. Every script ends by quitting the kiosk.
-run() {
-  n=$((n + 1))
-  printf '%s' "$1" >"$TMP/keys$n.txt"
-  "$HEADLESS" --dir "$WORK" --keys "$TMP/keys$n.txt" --shots "$TMP/shots$n" ||
-    fail "step $n: exit code $?"
-  [ ! -e "$TMP/shots$n/final.bmp" ] || fail "step $n: the kiosk waited for more keys"
-  check_files "step $n"
-}
-fb() { (cd "$WORK" && "$FILEBLOCK" "$@"); }
+source "$(dirname "$0")/headless_steps.sh" "$@"
 # The store's own check, and one entry per key for each live record.
 check_files() {
   fb check 'data\products' >/dev/null || fail "$1: fileblock check"
