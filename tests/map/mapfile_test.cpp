@@ -5,9 +5,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <regex>
 
+#include "common/atomicfile.h"
 #include "tests/editors/catalogue_fixture.h"
 
 namespace {
@@ -194,6 +196,29 @@ TEST_F(MapFileTest, ExportWithoutAnOpenFileLeavesTheExchangeFileAlone) {
   EXPECT_FALSE(editmap::SHELVES1());  // no map file yet: one is created, empty
   EXPECT_EQ(ReadFile("data/Shelves.txt"), text);
   isam::BTExitIsam();
+}
+
+TEST_F(MapFileTest, ExportThatCannotBeWrittenKeepsTheOldExchangeFile) {
+  const std::string text = "A1|D|S|10|20|5|2|0|7|0|2|1|0|0|X|L|1|C|\r\n";
+  WriteFile("data/Shelves.txt", text);
+  editmap::SETUPM();
+  ASSERT_TRUE(editmap::MAPFILE.OK);
+  editmap::SHELF = editmap::ParseLine("B2|D|S|1|2|5|2|0|7|0|2|1|0|0|X|L|1|C|");
+  ASSERT_TRUE(editmap::NEWSTRUCTURE());
+  // The disk fills as the new file is written: the old one stays whole.
+  struct FullDisk : kiosk::AtomicEnv {
+    ssize_t Write(int, const void*, std::size_t) override {
+      errno = ENOSPC;
+      return -1;
+    }
+  } full;
+  kiosk::AtomicEnv* was = kiosk::SetAtomicEnv(&full);
+  EXPECT_FALSE(editmap::SHELVES1());
+  kiosk::SetAtomicEnv(was);
+  EXPECT_EQ(ReadFile("data/Shelves.txt"), text);
+  ASSERT_TRUE(editmap::SHELVES1());
+  EXPECT_NE(ReadFile("data/Shelves.txt").find("B2|"), std::string::npos);
+  editmap::RELEASEM();
 }
 
 TEST_F(MapFileTest, EmptyDataFileIsRefilledFromTheExchangeFileOnRebuild) {
