@@ -58,14 +58,11 @@ bool ShowMatch(std::int32_t dd) {
   return true;
 }
 
-// The element shown on the map of its floor; the display closes the map
-// file, which is opened again. False when it could not be.
-bool ShowOnMap() {
+// The element shown on the map of its floor (from the open map file).
+void ShowOnMap() {
   TakePosition(SHELF);
   dispmap::DISPLAYMAP2(cfgfiles::FLOOR, cfgfiles::CFLOOR, kElementPreset, cfgfiles::XFOUND,
                        cfgfiles::YFOUND);
-  OPENITM();
-  return PE != nullptr;
 }
 
 // Search and browse. With choose, Pause opens the change form on the
@@ -100,7 +97,7 @@ void Browse(bool choose) {
         return;
       }
       if (screen::key::IsF1ToF8(key)) {
-        if (!ShowOnMap()) return;
+        ShowOnMap();
       } else if (choice == 'C') {
         break;  // a new search
       } else {

@@ -190,8 +190,13 @@ bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t pre
     if (!isam::IsamOK && firstError == 0) firstError = isam::IsamError;
   };
 
-  editmap::SETUPM();
-  note();
+  // The map editor calls with the map file open in its own store: the
+  // display draws from it and leaves both to the editor.
+  const bool mapHeld = editmap::PE != nullptr;
+  if (!mapHeld) {
+    editmap::SETUPM();
+    note();
+  }
   const bool mapOpen = editmap::PE != nullptr;
   if (mapOpen) {
     mapview::FLOOR = FLOOR1 = mapview::CHANGEZONE = floor;
@@ -203,8 +208,10 @@ bool DISPLAYMAP2(std::int32_t floor, std::int32_t productFloor, std::int32_t pre
   } else if (firstError == 0) {
     firstError = isam::IsamError != 0 ? isam::IsamError : isam::err::kFileNotFound;
   }
-  editmap::CLOSEITM();
-  editmap::RELEASEM();
+  if (!mapHeld) {
+    editmap::CLOSEITM();
+    editmap::RELEASEM();
+  }
 
   bool reopened = true;
   if (productsOpen) {

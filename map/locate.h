@@ -33,7 +33,8 @@ inline constexpr const char* kRingsBackground = "c2.bmp";
 
 // The entry from the shopper's search: opens the map file (in the running
 // store when there is one), shows the display and closes the map file
-// again. A product file the caller holds open is closed for the display and
+// again; a map file the caller holds open (the map editor) is used as it
+// is and left open. A product file the caller holds open is closed for the display and
 // open again on return. False when the map could not be shown or the
 // caller's file not reopened; the store's error was then reported and
 // IsamOK / IsamError describe it.

@@ -105,12 +105,12 @@ class MapEditorTest : public EditorTest {
   // pixel (2x, 2y).
   void WriteZones() { Write("data/zonedef.txt", {"0", "0|2|0|0|500|500|0|0|0|0|0|0|0|0|0|0|0|0"}); }
 
-  // Installs a key feeder that runs check just before the key that is
-  // left as the last one is handed over.
-  void CheckBeforeLastKey(std::function<void()> check) {
-    graph::SetKeyDemandHook([this, check](bool blocking) {
+  // Installs a key feeder that runs check just before the key that leaves
+  // `left` keys listed (itself included) is handed over.
+  void CheckWhenKeysLeft(std::size_t left, std::function<void()> check) {
+    graph::SetKeyDemandHook([this, left, check](bool blocking) {
       if (!pending_.empty()) {
-        if (pending_.size() == 1) check();
+        if (pending_.size() == left) check();
         for (char c : pending_.front()) graph::PushChar(c);
         pending_.pop_front();
       } else if (blocking) {
@@ -232,6 +232,24 @@ TEST_F(MapEditorTest, SearchesWalkEveryIndexEntryCaseAside) {
   CloseMap();
 }
 
+TEST_F(MapEditorTest, BrowseShowsTheElementOnItsFloorFromTheOpenFile) {
+  WriteZones();
+  StoreElements({Element("A1")});
+  Keys("EAA1\r");
+  Code(kF1);  // on the map
+  Keys("x");  // ends the display
+  Esc();      // ends the browse
+  Keys("I");
+  int drawn = 0;
+  CheckWhenKeysLeft(3, [&] { drawn = Count(198, 182, 282, 202, 185); });
+  editmap::EDITSHELVES2();
+  EXPECT_GT(drawn, 0);
+  EXPECT_EQ(cfgfiles::FLOOR, 1);
+  // The display used the editor's file and store; the choice ended both.
+  EXPECT_FALSE(isam::IsamIsInitialized());
+  EXPECT_EQ(editmap::PE, nullptr);
+}
+
 TEST_F(MapEditorTest, HideAndUnhideTreatExactlyTheShelfsElement) {
   const std::string full(40, 'L');
   StoreElements({Element("A1"), Element("A12"), Element("A12~"), Element("XA1~Y"), Element(full)});
@@ -305,7 +323,7 @@ TEST_F(ShelfMoveTest, FinishedMoveStoresTheShelfOnceAndItsProductsFollow) {
   // crash now leaves the shelf as it was, in its own colour.
   MAPDEF during;
   int pickedAtNew = 0, pickedAtOld = 0;
-  CheckBeforeLastKey([&] {
+  CheckWhenKeysLeft(1, [&] {
     isam::BTGetRec(editmap::PE, 2, &during);
     pickedAtNew = Count(398, 180, 482, 202, 220);
     pickedAtOld = Count(198, 180, 282, 202, 220);
