@@ -98,7 +98,8 @@ void SHELFUTILITIES() {
     screen::CLEAR_PROMPT();
     writescreen::GET_DATA("edm2");
     const char choice = screen::ASKMENU(kUtilitiesMenu);
-    if (screen::key::IsLeaveKey(screen::VALANS)) return;
+    if (screen::VALANS == screen::key::kPause) return;
+    if (screen::VALANS == screen::key::kEscape) continue;
     switch (choice) {
       case 'A': ONMAPFILE(0, [] { PRINTSHELVES(); }); break;
       case 'B':

@@ -231,6 +231,7 @@ T = {
 "E": {
  "rec_foot": "Pause: finish      Esc: cancel",
  "back": "Esc or Pause: back",
+ "pause_back": "Pause: back",
  "edp1": ("Products", ["Add a product", "Copy a product", "Delete a product", "Change a product", "Utilities",
                        "Show the last product on the map", "Back to the staff menu"]),
  "edp2": ("Product utilities", ["Print the list of products", "Rebuild the product file", "Hide the products of a shelf",
@@ -258,6 +259,7 @@ T = {
 "F": {
  "rec_foot": "Pause : terminer      Échap : annuler",
  "back": "Échap ou Pause : retour",
+ "pause_back": "Pause : retour",
  "edp1": ("Produits", ["Ajouter un produit", "Copier un produit", "Supprimer un produit", "Modifier un produit",
                        "Utilitaires", "Voir le dernier produit sur le plan", "Retour au menu du personnel"]),
  "edp2": ("Utilitaires des produits", ["Imprimer la liste des produits", "Reconstruire le fichier des produits",
@@ -288,6 +290,7 @@ T = {
 "I": {
  "rec_foot": "Pausa: fine      Esc: annulla",
  "back": "Esc o Pausa: indietro",
+ "pause_back": "Pausa: indietro",
  "edp1": ("Prodotti", ["Aggiungi un prodotto", "Copia un prodotto", "Elimina un prodotto", "Modifica un prodotto",
                        "Utilità", "Mostra l'ultimo prodotto sulla mappa", "Torna al menu del personale"]),
  "edp2": ("Utilità dei prodotti", ["Stampa l'elenco dei prodotti", "Ricostruisci l'archivio dei prodotti",
@@ -319,6 +322,7 @@ T = {
 "S": {
  "rec_foot": "Pausa: terminar      Esc: cancelar",
  "back": "Esc o Pausa: volver",
+ "pause_back": "Pausa: volver",
  "edp1": ("Productos", ["Añadir un producto", "Copiar un producto", "Borrar un producto", "Cambiar un producto",
                         "Utilidades", "Ver el último producto en el plano", "Volver al menú del personal"]),
  "edp2": ("Utilidades de productos", ["Imprimir la lista de productos", "Reconstruir el archivo de productos",
@@ -350,6 +354,7 @@ T = {
 "P": {
  "rec_foot": "Pausa: terminar      Esc: cancelar",
  "back": "Esc ou Pausa: voltar",
+ "pause_back": "Pausa: voltar",
  "edp1": ("Produtos", ["Adicionar um produto", "Copiar um produto", "Apagar um produto", "Alterar um produto",
                        "Utilitários", "Ver o último produto na planta", "Voltar ao menu do pessoal"]),
  "edp2": ("Utilitários de produtos", ["Imprimir a lista de produtos", "Reconstruir o ficheiro de produtos",
@@ -521,7 +526,9 @@ def families(s):
     out["edm5"] = descriptors(mp, MAP_LEN)
     for fam in ("edp1", "edp2", "edm1", "edm2"):
         title, items = t[fam]
-        out[fam] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], t["back"])
+        # The map menus leave with Pause only (Escape shows them again).
+        foot = t["pause_back"] if fam.startswith("edm") else t["back"]
+        out[fam] = menu_form(title, [(chr(65 + i), x) for i, x in enumerate(items)], foot)
     # The log frame holds its top 400 pixels: the lists start below it.
     for fam in ("edn1", "edn2"):
         title, items = t[fam]
