@@ -1,22 +1,20 @@
 # The steps the editors' end-to-end scripts share, sourced with the script's
-# arguments (KIOSK_HEADLESS KIOSK_SETUP FILEBLOCK INSTALL_DIR): a working
-# folder made from the installation with kiosk-setup in a scratch folder
-# (kept when KEEP is set), and the runs of the kiosk on it. The script
-# defines check_files, which every run calls with the step's name.
+# arguments (KIOSK_HEADLESS KIOSK_SETUP FILEBLOCK INSTALL_DIR): one working
+# folder made from the installation with kiosk-setup, and the runs of the
+# kiosk on it one after another, each seeing what the ones before left. The
+# script defines check_files, which every run calls with the step's name.
 set -euo pipefail
 HEADLESS="$(realpath "$1")"
 SETUP="$(realpath "$2")"
 FILEBLOCK="$(realpath "$3")"
 INSTALL="$4"
-TMP="$(mktemp -d)"
-trap '[ -n "${KEEP:-}" ] || rm -rf "$TMP"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/../headless_lib.sh"
 
 WORK="$TMP/work"
 "$SETUP" "$WORK" "$INSTALL" >/dev/null || fail "kiosk-setup"
 PASSWORD=shop2026
 n=0
-# run KEYS [cut]: the next step on the same working folder; its shots in
+# run KEYS [cut]: the next step on the working folder; its shots in
 # $TMP/shots<n>. A step ends by quitting the kiosk, unless "cut": then the
 # kiosk is stopped where the keys run out, as by a crash.
 run() {
