@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editors/editnot.h"
+#include "editors/mapedit.h"
 #include "editors/prodfile.h"
 #include "isam/dberrors.h"
 #include "isam/glue.h"
@@ -221,6 +222,22 @@ const std::vector<Global>& Globals() {
       G(editnot::NOTFOUND),
       G(editnot::MACHINENO),
       G(editmap::SHELF),
+      G(editmap::SHELF2),
+      G(editmap::ORIGSHELF),
+      G(editmap::NEWSHELF),
+      G(editmap::OUTSTR),
+      G(editmap::REC_FOUND),
+      G(editmap::CNT1),
+      G(editmap::DD),
+      G(editmap::REC),
+      G(editmap::SAVEIT),
+      G(editmap::FIRST_FLAG),
+      G(editmap::REKEY_FLAG),
+      G(editmap::NAMEX),
+      G(editmap::OCOLOR),
+      G(editmap::OSIZE),
+      G(editmap::COLOR_FLAG),
+      G(editmap::COUNTLOOP),
       G(zones::SHELFVAR),
       G(zones::NUMOFZONES),
       G(zones::ZONE),
@@ -250,6 +267,8 @@ const std::vector<Global>& Globals() {
       G(mapview::FLG),
       G(mapview::F1),
       G(mapview::FG),
+      G(mapview::PICKREC),
+      G(mapview::PICKED),
       G(mapview::IX),
       G(mapview::IY),
       G(mapview::BL1),
