@@ -102,6 +102,33 @@ run "$MAP$(draw before){SHOT menu}A{SHOT add}ZZ-01{ENTER}Test{ENTER}All year{ENT
 [ "$(pixels "$(shot before)" 360 340 452 370)" -eq 0 ] || fail "the place was not empty before"
 [ "$(pixels "$(shot after)" 360 340 452 370)" -gt 100 ] || fail "the new element is not drawn"
 
+# Look up by identifier: the three DY shelves, A shows the next one, F1 the
+# shelf on the map of its floor; Escape ends the browse and nothing changes.
+before=$(files elements)
+run "$MAP""E{SHOT keymenu}A{SHOT searchtext}dy-0{ENTER}{SHOT found1}A{SHOT found2}{F1}{WAIT 3000}{SHOT onmap}x{ESC}$LEAVE"
+cmp -s "$(shot found1)" "$(shot found2)" && fail "the browse showed the same element twice"
+[ "$(pixels "$(shot onmap)" 0 100 1023 700)" -gt 1000 ] || fail "F1 drew no map"
+[ "$(files elements)" = "$before" ] || fail "a look-up changed the map file"
+
+# Change the new element's identifier and department: stored with keys built
+# from the new values (the key check of every run), found under them.
+run "$MAP""EAZZ-01{ENTER}{PAUSE}{SHOT form}A{CTRL+HOME}ZZ-02{ENTER}B{CTRL+HOME}Bakery{ENTER}{SHOT changed}{PAUSE}$LEAVE"
+[ "$(element ZZ-02 | cut -d'|' -f1-4 | cut -d' ' -f2-)" = "ZZ-02|Bakery|All year|110" ] ||
+  fail "the changed element is $(element ZZ-02)"
+[ -z "$(element ZZ-01)" ] || fail "the old identifier is still there"
+[ -n "$(fb keys 'data\Shelve' 2 | grep '^Bakery ')" ] || fail "no department entry Bakery"
+
+# List by department from the map utilities: the changed element is listed;
+# Pause ends the list and nothing changes.
+before=$(files elements)
+run "$MAP""HG{SHOT listkey}C{SHOT listtext}Bakery{ENTER}{SHOT listed}{PAUSE}{PAUSE}$LEAVE"
+[ "$(files elements)" = "$before" ] || fail "the list changed the map file"
+
+# Delete it: asked, answered yes, gone with its entries (the key check).
+run "$MAP""DAZZ-02{ENTER}{PAUSE}{PAUSE}{SHOT confirm}A$LEAVE"
+[ -z "$(element ZZ-02)" ] || fail "the element was not deleted"
+[ "$(files elements | wc -l)" -eq "$(($(wc -l <<<"$before") - 1))" ] || fail "another element went too"
+
 # Move CW-01 (two products) by 100 along x; stopped before it is finished,
 # as by a crash, nothing has changed.
 before_products=$(files products CW-01)
@@ -138,4 +165,9 @@ after=$(files elements | cut -d' ' -f2-)
 run "$MAP""HA$PASSWORD{ENTER}{WAIT 4000}{PAUSE}$LEAVE"
 blocks=$(grep -c '^Identifier	' "$WORK/docs/MapElementList.txt" || true)
 [ "$blocks" -eq "$(wc -l <<<"$after")" ] || fail "the report holds $blocks elements of $(wc -l <<<"$after")"
+# The map menu, the add form, the utilities and a shelf being moved, in
+# French (the language stays chosen in the configuration).
+run "{ESC}{ALT+M}BB{ESC}A{SHOT menu_fr}A{SHOT add_fr}{ESC}{ENTER}HC{SHOT move_fr}ACW-01{ENTER}{PAUSE}{PAUSE}{SHOT picked_fr}C{SHOT utilities_fr}{PAUSE}$LEAVE"
+# KEEP_SHOTS=DIR keeps every step's shots there, to look at.
+[ -z "${KEEP_SHOTS:-}" ] || cp -r "$TMP"/shots* "$KEEP_SHOTS"
 echo "map editor end to end passed"
