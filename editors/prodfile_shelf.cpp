@@ -17,8 +17,8 @@
 
 namespace editprod {
 
-void (*HideShelfElementHook)(std::string_view shelf) = nullptr;
-void (*UnhideShelfElementHook)(std::string_view shelf) = nullptr;
+std::function<void(std::string_view shelf)> HideShelfElementHook;
+std::function<void(std::string_view shelf)> UnhideShelfElementHook;
 
 namespace {
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,7 +54,7 @@ std::int32_t UHSEARCHP(std::string_view shelf);
 
 // The map editor's hide and unhide of a shelf's element (HSEARCHS,
 // UHSEARCHS); empty: the map is left alone.
-extern void (*HideShelfElementHook)(std::string_view shelf);
-extern void (*UnhideShelfElementHook)(std::string_view shelf);
+extern std::function<void(std::string_view shelf)> HideShelfElementHook;
+extern std::function<void(std::string_view shelf)> UnhideShelfElementHook;
 
 }  // namespace editprod

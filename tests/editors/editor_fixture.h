@@ -1,49 +1,28 @@
-// The staff editors on a headless kiosk window in virtual time, over a
-// scratch working folder holding the installation's language files, a
-// configuration and a product file the test fills.
+// The staff editors on the kiosk fixture: a headless window in virtual time
+// over a scratch working folder holding the installation's language files,
+// a configuration and a product file the test fills.
 #pragma once
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "../shell/shell_fixture.h"
 #include "catalogue_fixture.h"
-#include "editors/editnot.h"
 #include "editors/prodfile.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
-#include "map/mapfile.h"
+#include "shell/cfgfiles.h"
+#include "tests/testing/kiosk_fixture.h"
 
-class EditorTest : public ShellTest {
+using namespace kiosk_test;  // NOLINT: the fixture's names and colours
+
+class EditorTest : public KioskTest {
  protected:
   void SetUp() override {
-    ShellTest::SetUp();
-    ResetModules();
-    const char* env = std::getenv("KIOSK_SOURCE_DIR");
-    const std::filesystem::path src =
-        env ? std::filesystem::path(env)
-            : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
-    std::filesystem::copy(src / "install" / "lang", folder_ / "lang",
-                          std::filesystem::copy_options::overwrite_existing |
-                              std::filesystem::copy_options::recursive);
-    std::filesystem::copy(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt");
+    KioskTest::SetUp();
+    UseInstalledLanguages();
     Write("lang/config.txt", {"150", "300", "1", "KIOSK-07", "English", "20", "HIDDEN", "2",
                               "Test Store", "1 High Street", "Town", "County", "pw", "x"});
     cfgfiles::LANG = 1;
-  }
-
-  void TearDown() override {
-    ResetModules();
-    ShellTest::TearDown();
-  }
-
-  static void ResetModules() {
-    isam::ResetForTest();
-    editprod::ResetForTest();
-    editnot::ResetForTest();
-    editmap::ResetForTest();
   }
 
   // A product with words, shelf and department (other fields empty but
@@ -86,8 +65,9 @@ class EditorTest : public ShellTest {
     Close();
   }
 
-  // One entry per key for every live product, none for a deleted one;
-  // opens and closes the file when it is not open.
+  // One entry per key for every live product, none for a deleted one, each
+  // built by the key rules from its record; opens and closes the file when
+  // it is not open.
   ::testing::AssertionResult KeysConsistent() {
     const bool wasOpen = editprod::PF2 != nullptr;
     if (!wasOpen) {
@@ -104,41 +84,29 @@ class EditorTest : public ShellTest {
   // random digits aside).
   static ::testing::AssertionResult KeysFollowRecords() {
     for (int k = 1; k <= editprod::kNumKeys; ++k) {
-      isam::BTClearKey(editprod::PF2, k);
-      for (;;) {
-        std::int32_t ref = 0;
-        isam::IsamKeyStr key;
-        isam::BTNextKey(editprod::PF2, k, ref, key);
-        if (!isam::IsamOK) break;
+      std::string fault;
+      glue::WALKKEY(editprod::PRODFILE, k, [&](std::int32_t ref, const isam::IsamKeyStr& key) {
         editprod::PRODDEF p;
         isam::BTGetRec(editprod::PF2, ref, &p);
-        std::string want = editprod::BUILDKEY(p, k);
         std::string got = key.str();
-        if (k <= 2) {  // five random digits, then (key 1) the record number
-          if (k == 1) {
-            const std::string number = std::to_string(ref);
-            if (got.size() < number.size() || got.substr(got.size() - number.size()) != number)
-              return ::testing::AssertionFailure() << "key 1 of " << ref << " is " << got;
-            got.resize(got.size() - number.size());
-          }
-          want.resize(want.size() - 5);
-          if (got.size() < 5) return ::testing::AssertionFailure() << "key " << k << ": " << got;
-          got.resize(got.size() - 5);
+        // Key 1 ends with the record number, keys 1 and 2 with five random
+        // digits before it.
+        const std::string number = k == 1 ? std::to_string(ref) : "";
+        const std::size_t tail = number.size() + (k <= 2 ? 5 : 0);
+        if (got.size() < tail || got.substr(got.size() - number.size()) != number) {
+          fault = "key " + std::to_string(k) + " of record " + std::to_string(ref) + " is " + got;
+          return false;
         }
-        if (got != want) {
-          return ::testing::AssertionFailure() << "key " << k << " of record " << ref << " is \""
-                                               << key.str() << "\", its record gives \"" << want
-                                               << "\"";
+        got.resize(got.size() - tail);
+        if (got != editprod::KEYBASE(p, k)) {
+          fault = "key " + std::to_string(k) + " of record " + std::to_string(ref) + " is \"" +
+                  key.str() + "\", its record gives \"" + editprod::KEYBASE(p, k) + "\"";
+          return false;
         }
-      }
-      isam::BTClearKey(editprod::PF2, k);
+        return true;
+      });
+      if (!fault.empty()) return ::testing::AssertionFailure() << fault;
     }
-    isam::IsamClearOK();
     return ::testing::AssertionSuccess();
-  }
-
-  std::string ReadText(const std::string& name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 };

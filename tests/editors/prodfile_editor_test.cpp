@@ -6,6 +6,8 @@
 #include "editor_fixture.h"
 #include "editors/prodfile_shelf.h"
 #include "screen/keys.h"
+#include "screen/primitives.h"
+#include "shell/langs.h"
 
 namespace {
 

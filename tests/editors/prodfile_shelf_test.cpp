@@ -104,8 +104,6 @@ class ShelfProductsTest : public EditorTest {
   }
 };
 
-std::vector<std::string>* hookCalls = nullptr;
-
 TEST_F(ShelfProductsTest, MoveCarriesOnlyTheShelfsProductsToTheNewPlaceAndFloor) {
   Store({Product("milk", "A1"), Product("cream", " a1 "), Product("soap", "A12"),
          Product("eggs", "B1")});
@@ -152,9 +150,8 @@ TEST_F(ShelfProductsTest, HideMarksOnlyTheShelfAndTellsWhichStayedVisible) {
   Store({Product("milk", "A1"), Product("soap", "A12"), Product(full, "a1 "),
          Product("cream~", "A1"), Product("eggs", "B1")});
   std::vector<std::string> calls;
-  hookCalls = &calls;
-  editprod::HideShelfElementHook = [](std::string_view s) { hookCalls->push_back("H " + std::string(s)); };
-  editprod::UnhideShelfElementHook = [](std::string_view s) { hookCalls->push_back("U " + std::string(s)); };
+  editprod::HideShelfElementHook = [&](std::string_view s) { calls.push_back("H " + std::string(s)); };
+  editprod::UnhideShelfElementHook = [&](std::string_view s) { calls.push_back("U " + std::string(s)); };
   Open();
   EXPECT_EQ(editprod::HSEARCHP("A1"), std::vector<std::string>{full});
   EXPECT_EQ(editprod::PF2, nullptr);  // closed and released

@@ -1,8 +1,12 @@
 // The report writer, through the product report.
 #include "editors/report.h"
 
+#include <filesystem>
+
+#include "common/clock.h"
 #include "editor_fixture.h"
 #include "editors/prodfile_editor.h"
+#include "shell/langs.h"
 
 namespace {
 
@@ -10,7 +14,7 @@ using editprod::PRODDEF;
 
 class ReportTest : public EditorTest {
  protected:
-  std::string Report() const { return ReadText("docs/ItemsList.txt"); }
+  std::string Report() const { return ReadFile("docs/ItemsList.txt"); }
 
   static std::string PageLine(int n) { return "\t\tPage " + std::to_string(n) + "\r\n\r\n\r\r\n"; }
 

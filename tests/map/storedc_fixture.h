@@ -27,11 +27,7 @@ class SearchTest : public KioskTest {
  protected:
   void SetUp() override {
     KioskTest::SetUp();
-    const std::filesystem::path src = SourceDir();
-    std::filesystem::copy(src / "install" / "lang", folder_ / "lang",
-                          std::filesystem::copy_options::overwrite_existing |
-                              std::filesystem::copy_options::recursive);
-    std::filesystem::copy(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt");
+    UseInstalledLanguages();
     WriteConfig("20", "HIDDEN");
     cfgfiles::LANG = 1;  // the kiosk starts in language 1
     std::tm noon{};

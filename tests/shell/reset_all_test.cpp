@@ -11,6 +11,8 @@
 #include "editors/editnot.h"
 #include "editors/mapedit.h"
 #include "editors/prodfile.h"
+#include "editors/prodfile_editor.h"
+#include "editors/prodfile_shelf.h"
 #include "isam/dberrors.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
@@ -186,6 +188,19 @@ const std::vector<Global>& Globals() {
       G(cfgfiles::XFOUND),
       G(cfgfiles::YFOUND),
       G(cfgfiles::TEST_FLAG),
+      G(cfgfiles::FLOOR1),
+      G(cfgfiles::FLOOR),
+      G(cfgfiles::CFLOOR),
+      G(cfgfiles::REKEY_FLAG),
+      G(cfgfiles::HFLAG),
+      G(cfgfiles::MOVE_FLAG),
+      G(cfgfiles::XORRIG),
+      G(cfgfiles::YORRIG),
+      G(cfgfiles::NXORRIG),
+      G(cfgfiles::NYORRIG),
+      G(cfgfiles::NY2ORRIG),
+      G(cfgfiles::AORRIG),
+      G(cfgfiles::NAORRIG),
       G(editcfg::WHEREXS),
       G(editcfg::WHEREYS),
       G(editcfg::FLOORXS),
@@ -219,6 +234,10 @@ const std::vector<Global>& Globals() {
       G(editprod::REC_FOUND),
       G(editprod::CNT1),
       G(editprod::REC),
+      G(editprod::PKEY1),
+      G(editprod::DD),
+      G(editprod::NOTSAVE),
+      G(editprod::COUNTLOOP),
       G(editnot::NOTFOUND),
       G(editnot::MACHINENO),
       G(editmap::SHELF),
@@ -336,6 +355,7 @@ TEST(ResetAllModules, EveryGlobalGoesBackToItsStartValue) {
     return true;
   };
   glue::PROGRESS = [](int, int, int, int, int, int) {};
+  editprod::HideShelfElementHook = editprod::UnhideShelfElementHook = [](std::string_view) {};
   editprod::PRODFILE.SMAXREC = editmap::MAPFILE.SMAXREC = editnot::NOTFILE.SMAXREC = 77;
 
   kiosk_test::ResetAllModules();
@@ -349,6 +369,7 @@ TEST(ResetAllModules, EveryGlobalGoesBackToItsStartValue) {
   ASSERT_NE(storedc::DISPLAYMAP2.target<DisplayFn>(), nullptr);
   EXPECT_EQ(*storedc::DISPLAYMAP2.target<DisplayFn>(), &dispmap::DISPLAYMAP2);
   EXPECT_FALSE(glue::PROGRESS);
+  EXPECT_FALSE(editprod::HideShelfElementHook || editprod::UnhideShelfElementHook);
   EXPECT_EQ(editprod::PRODFILE.SMAXREC, 0);
   EXPECT_EQ(editmap::MAPFILE.SMAXREC, 0);
   EXPECT_EQ(editnot::NOTFILE.SMAXREC, 0);

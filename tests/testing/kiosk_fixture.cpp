@@ -94,6 +94,15 @@ std::filesystem::path KioskTest::SourceDir() {
              : std::filesystem::path(__FILE__).parent_path().parent_path().parent_path();
 }
 
+void KioskTest::UseInstalledLanguages() const {
+  const std::filesystem::path src = SourceDir();
+  std::filesystem::copy(src / "install" / "lang", folder_ / "lang",
+                        std::filesystem::copy_options::overwrite_existing |
+                            std::filesystem::copy_options::recursive);
+  std::filesystem::copy(src / "install" / "data" / "lang2.txt", folder_ / "data" / "lang2.txt",
+                        std::filesystem::copy_options::overwrite_existing);
+}
+
 void KioskTest::Keys(const std::string& chars) {
   for (char c : chars) pending_.push_back(std::string(1, c));
 }

@@ -50,6 +50,9 @@ class KioskTest : public ::testing::Test {
   std::string ReadFile(const std::string& rel) const;
   // The source tree (for the installation's own files).
   static std::filesystem::path SourceDir();
+  // The installation's language files (lang\ and data\lang2.txt) in the
+  // working folder.
+  void UseInstalledLanguages() const;
 
   // ---- Keys
   // Typed characters, one key each.
