@@ -97,13 +97,17 @@ TEST_F(ProductEditorTest, EscapeOnTheFirstQuestionAbandonsTheAdd) {
 
 TEST_F(ProductEditorTest, ChangeWithEscapeWritesNothingWithPauseWritesFreshKeys) {
   Store({Product("milk", "A1"), Product("bread", "B1")});
-  // Change the words, then leave the form with Escape.
+  // Change the words, then leave the form with Escape: nothing written.
   Keys("DAmilk\r");
   Pause();
   Keys("A");
   ClearAnswer();
   Keys("oat drink\r");
   Esc();
+  Keys("G");
+  editprod::EDITPROD2();
+  EXPECT_EQ(Read(1).KLINE1, "milk");
+  EXPECT_EQ(cfgfiles::REKEY_FLAG, 0);
   // The same with Pause, and the shelf too.
   Keys("DAmilk\r");
   Pause();
@@ -280,22 +284,23 @@ TEST_F(ProductEditorTest, EraseAndNewFileAskThePasswordAndAConfirmation) {
 }
 
 TEST_F(ProductEditorTest, ListShowsTheNumberOfProductsAsked) {
-  Store({Product("pear 1"), Product("pear 2"), Product("pear 3")});
-  Keys("H");          // the list
-  Keys("Apear\r");
-  Keys("2\r");
-  Keys("AA");         // two products, one key each
-  Keys("H");
-  Keys("Apear\r");
-  Keys("a\r");        // "all"
-  Keys("AAA");
-  Keys("H");
-  Keys("Apear\r");
-  Keys("9\r");
-  Keys("A");
-  Esc();              // ends the list early
+  Store({Product("pear 1"), Product("pear 2"), Product("pear 3"), Product("plum")});
+  // Two products asked: two shown, one key each.
+  Keys("HApear\r2\rAAI");
+  editprod::PRODUTILITIES();
+  EXPECT_EQ(editprod::DD, 2);
+  // "All" is cut to the three matches.
+  Keys("HApear\ra\rAAAI");
+  editprod::PRODUTILITIES();
+  EXPECT_EQ(editprod::DD, 3);
+  // More than there are: cut as well; Escape ends the list on the second.
+  Keys("HApear\r9\rA");
+  Esc();
   Keys("I");
   editprod::PRODUTILITIES();
+  EXPECT_EQ(editprod::DD, 1);
+  EXPECT_EQ(editprod::REC, editprod::REC_FOUND[1]);
+  EXPECT_EQ(editprod::PRODUCT.KLINE1.view().substr(0, 4), "pear");
 }
 
 }  // namespace
