@@ -120,4 +120,6 @@ void DISPLAYHELP() {
   graph::Delay(5000);
 }
 
+void ResetForTest() { SHELF = SHELFDEF(); }
+
 }  // namespace help1

@@ -15,6 +15,7 @@
 // The render options and the zone it changes are put back when it ends.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -69,5 +70,8 @@ void DISPIT(std::string_view line);
 void QUES();
 // Applies zone 0 (the zones module's CONVZONE).
 void CVZONE();
+
+// SHELF back to its start value (tests).
+void ResetForTest();
 
 }  // namespace help1

@@ -16,6 +16,8 @@
 #include "isam/dberrors.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
+#include "map/editzone.h"
+#include "map/help1.h"
 #include "map/locate.h"
 #include "map/mapfile.h"
 #include "map/render.h"
@@ -321,6 +323,13 @@ const std::vector<Global>& Globals() {
       G(storedc::CFLOOR),
       G(storedc::SUPPRESS),
       G(storedc::NOTFOUNDWORD),
+      G(editzone::ZONES),
+      G(editzone::LINES),
+      G(editzone::NUMOFZONES2),
+      G(editzone::ZONE),
+      G(editzone::LAYOUTZ),
+      G(editzone::FIELD),
+      G(help1::SHELF),
       G(isam::IsamOK),
       G(isam::IsamError),
       G(isam::IsamDOSError),

@@ -12,6 +12,8 @@
 #include "isam/dberrors.h"
 #include "isam/glue.h"
 #include "isam/isam.h"
+#include "map/editzone.h"
+#include "map/help1.h"
 #include "map/locate.h"
 #include "map/mapfile.h"
 #include "map/render.h"
@@ -49,6 +51,8 @@ void ResetAllModules() {
   mapview::ResetForTest();
   dispmap::ResetForTest();
   storedc::ResetForTest();
+  editzone::ResetForTest();
+  help1::ResetForTest();
 }
 
 void KioskTest::SetUp() {
