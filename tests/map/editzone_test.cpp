@@ -144,6 +144,24 @@ TEST_F(ZoneEditorTest, AnAnswerLeftEmptyKeepsTheField) {
   EXPECT_EQ(FileLines()[1], Zone(0, "3.3"));
 }
 
+TEST_F(ZoneEditorTest, AValueThatIsNoNumberIsKeptAsTypedAndReadsAsZero) {
+  // Zone 1's number and zoom typed as words: the line holds them as typed,
+  // the zone table reads 0 for both, and a zoom of 0 is not counted.
+  Zonedef("2", {Zone(0, "3.3"), Zone(1, "6.7")});
+  Code(kDown);
+  Keys("Aone\rBbig\r");
+  Code(kiosk_test::kPause);
+  editzone::EDITZONES(0);
+  const std::vector<std::string> lines = FileLines();
+  ASSERT_EQ(lines.size(), 22u);
+  EXPECT_EQ(lines[0], "1");
+  EXPECT_EQ(lines[2], "one|big" + Zone(1, "6.7").substr(5));
+  zones::LOADZONES();
+  EXPECT_EQ(zones::SHELFVAR[1][1], 0);
+  EXPECT_EQ(zones::SHELFVAR[1][2], 0);
+  EXPECT_EQ(zones::SHELFVAR[1][3], -40) << "the fields after the words were not read";
+}
+
 // Refuses every rename, as a full or failing disk would.
 class NoRename : public kiosk::AtomicEnv {
  public:
