@@ -128,7 +128,7 @@ TEST_F(FilesTest, RebuildEntryNeedsThePasswordAndAYes) {
 }
 
 TEST_F(FilesTest, PrintedListCountsDeletedRecordsForItsPages) {
-  Words({"one", "two", "three", "four"});
+  Words({"one", "~two", "three", "four"});  // "~" entries are printed too
   Delete(3);
   OpenLog();
   ASSERT_TRUE(editnot::PRINTNOTFOUND());
@@ -141,7 +141,7 @@ TEST_F(FilesTest, PrintedListCountsDeletedRecordsForItsPages) {
   EXPECT_EQ(lines[4], "Kiosk\tKIOSK-07");
   EXPECT_EQ(lines[19], "Date\t02/01/2026");
   EXPECT_EQ(lines[20], "");
-  EXPECT_EQ(lines[21], "Word searched\ttwo");
+  EXPECT_EQ(lines[21], "Word searched\t~two");
   EXPECT_EQ(lines[42], "\t\tPage 1");
   EXPECT_EQ(lines[43], "");
   EXPECT_EQ(lines[44], "\r");

@@ -1,5 +1,6 @@
 // The staff screens of the log driven by keys: the browse, the change kept
 // or dropped, the deletion, a product made of an entry, the menus.
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/editors/notfound_fixture.h"
@@ -46,6 +47,22 @@ TEST_F(ScreensTest, BrowseWalksTheKeyForwardSkipsHiddenEntriesAndWraps) {
   EXPECT_EQ(Browse("A\x1b"), 4);
   Pause();
   EXPECT_EQ(Browse(""), 3) << "Pause ends the browse as well";
+}
+
+TEST_F(ScreensTest, BrowseShowsEntriesPastRecordNumber500AndGoesBackAfterManySteps) {
+  // Record 505 sorts first ("a"); the others follow in the order of their
+  // key text ("b1", "b10", "b100", ...).
+  std::vector<std::string> words(504, "b");
+  words.push_back("a");
+  Words(words);
+  std::vector<std::string> keyOrder;
+  for (int r = 1; r <= 504; ++r) keyOrder.push_back("b" + std::to_string(r));
+  std::sort(keyOrder.begin(), keyOrder.end());
+  auto refAt = [&](std::size_t i) { return i == 0 ? 505 : std::stoi(keyOrder[i - 1].substr(1)); };
+  EXPECT_EQ(Browse("\x1b"), 505);
+  EXPECT_EQ(Browse("AB\x1b"), 505);
+  // More steps than entries are kept for going back: the last ones still are.
+  EXPECT_EQ(Browse(std::string(502, 'A') + "B\x1b"), refAt(501));
 }
 
 TEST_F(ScreensTest, BrowseOfALogWithNothingToShowEnds) {
