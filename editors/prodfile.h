@@ -132,10 +132,18 @@ bool TRANSINC();
 // (no record is lost), then data\prodlist.txt refreshed; when there is no
 // data file, the file is made afresh from data\prodlist.txt.
 bool REBUILD();
+// The repair of the shopper's search: every index rebuilt from the data
+// file, and nothing else; the exchange file, which staff may have prepared
+// for an import, is never written.
+bool REPAIR();
 
-int ECPT1();       // imports data\prodlist.txt; returns the number added
-bool PRODUCT1();   // exports every live product to data\prodlist.txt
-bool TESTNEW();    // replaces the product file by one filled from the text
+// Imports data\prodlist.txt into the open file; returns the number added.
+// complete (when given) tells whether every product read reached the file.
+int ECPT1(bool* complete = nullptr);
+bool PRODUCT1();   // exports every live product to data\prodlist.txt (written whole)
+// Replaces the product file by one filled from the text, built beside the
+// old one and swapped in when every product is in it.
+bool TESTNEW();
 
 void ResetForTest();
 

@@ -1,11 +1,11 @@
 // The product file: module state, open and create glue, the exchange file
 // data\prodlist.txt (import ECPT1, export PRODUCT1) and the file made afresh
 // from it.
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "common/atomicfile.h"
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "common/textfile.h"
@@ -31,9 +31,12 @@ glue::Catalogue MakeCatalogue() {
   return c;  // no questions: every question counts as answered yes
 }
 
-void WriteProduct(std::ofstream& out, const PRODDEF& rec) {
-  out << "0\r\n";
-  for (int f = 1; f <= kSlots; ++f) out << FieldText(rec, f) << "\r\n";
+void WriteProduct(kiosk::AtomicFile& out, const PRODDEF& rec) {
+  out.Write("0\r\n");
+  for (int f = 1; f <= kSlots; ++f) {
+    out.Write(FieldText(rec, f));
+    out.Write("\r\n");
+  }
 }
 
 }  // namespace
@@ -102,17 +105,21 @@ bool TRANSINC() {
   return ok;
 }
 
-int ECPT1() {
+int ECPT1(bool* complete) {
+  if (complete) *complete = true;
   kiosk::TextFile in;
   if (!in.Open(kExchangeFile)) return 0;
-  int added = 0;
+  const std::int32_t before = isam::BTUsedRecs(PF2);
+  int read = 0, added = 0;
   while (!in.Eof()) {
     in.ReadLine();  // the separator
     CLEARIT();
     // Each field is cut to its length; past the end of the file fields read empty.
     for (int f = 1; f <= kSlots; ++f) SetField(PRODUCT, f, in.ReadLine().view());
+    ++read;
     if (NEWSTRUCTURE()) ++added;
   }
+  if (complete) *complete = isam::BTUsedRecs(PF2) - before == read;
   return added;
 }
 
@@ -121,8 +128,9 @@ bool PRODUCT1() {
   if (!PF2) return false;  // never empty the exchange file for a file that is not open
   glue::SHOWPROGRESS(253, 600, 500, 5);
   glue::SHOWPROGRESS(128, 600, 500, 5);
-  std::ofstream out(kiosk::HostPath(kExchangeFile), std::ios::binary | std::ios::trunc);
-  if (!out) {
+  // Written whole or not at all: staff may have prepared the old one.
+  kiosk::AtomicFile out;
+  if (!out.Open(kiosk::HostPath(kExchangeFile))) {
     CLOSEITP();
     return false;
   }
@@ -154,9 +162,7 @@ bool PRODUCT1() {
     isam::IsamClearOK();
   }
   glue::SHOWPROGRESS(128, 600, 600, 7);
-  out.flush();
-  const bool ok = static_cast<bool>(out);
-  out.close();
+  const bool ok = out.Commit();
   screen::FRAME4();
   CLOSEITP();
   return ok;
@@ -164,13 +170,24 @@ bool PRODUCT1() {
 
 bool TESTNEW() {
   screen::FRAME4();
-  return glue::REMAKEFROMTEXT(PRODFILE, OPENITP, [] { ECPT1(); });
+  PRODFILE.record = &PRODUCT;
+  return glue::REMAKEFROMTEXT(PRODFILE, [] {
+    bool complete = false;
+    ECPT1(&complete);
+    return complete;
+  });
 }
 
 bool REBUILD() {
   PRODFILE.record = &PRODUCT;
   CLOSEITP();
   return glue::REBUILDSAFE(PRODFILE, TESTNEW, PRODUCT1);  // the export closes the file
+}
+
+bool REPAIR() {
+  PRODFILE.record = &PRODUCT;
+  CLOSEITP();
+  return glue::REBUILDFROMDATA(PRODFILE) >= 0;
 }
 
 void ResetForTest() {

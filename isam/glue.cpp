@@ -10,6 +10,7 @@
 
 #include "common/clock.h"
 #include "common/text.h"
+#include "isam/beside.h"
 #include "isam/dberrors.h"
 #include "isam/errors.h"
 
@@ -85,6 +86,8 @@ void RELEASE(Catalogue& c) {
 
 bool OPENEDFILES(Catalogue& c) {
   const IsamFileBlockName name(c.name);
+  // A build beside the file that was stopped is completed or cleared first.
+  if (!c.fb) FINISHBESIDE(c.name);
   for (int attempt = 0; attempt < kOpenTries; ++attempt) {
     if (c.fb) {
       StoreCount(c);

@@ -190,14 +190,24 @@ bool CHANGESTRUCTURE(Catalogue& c, const void* oldRec, const void* newRec, std::
 // Highest record number ever allocated in the open file.
 std::int32_t HIGHESTREC(Catalogue& c);
 
+// Whether the catalogue's data file is there.
+bool DATAFILEEXISTS(const Catalogue& c);
 // Reads the live records (first 4 bytes 0) of the data file straight from
 // disk by record number, whether or not its index can be used. False when
 // the data file cannot be read.
 bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records);
-// Rebuilds the fileblock from its own data file: every live record is kept
-// and every index is built afresh from the records. The file must be closed
-// and the store started; it is left closed. Returns the records kept, or -1
-// when the data file could not be read or the new file not made.
+// The records a rebuild keeps: the data file's live records and, when the
+// data file is missing or was changed and never closed (its damaged mark),
+// every live record of the backup "<name>.DAT.old" (left by an earlier
+// rebuild that remade the data file in place) that the data file neither
+// holds nor shows deleted. False when neither file can be read.
+bool KEPTRECORDS(const Catalogue& c, std::vector<std::string>& records);
+// Rebuilds the fileblock from its own data file (KEPTRECORDS): every index
+// is built afresh from the records, in a new pair built beside the old one
+// and swapped in when complete (isam/beside.h); the backup is removed then.
+// The file must be closed and the store started; it is left closed. Returns
+// the records kept, or -1 when nothing could be read or the new pair not
+// made whole (the old pair is then as it was).
 std::int32_t REBUILDFROMDATA(Catalogue& c);
 
 // Progress texts of the utilities (line n of the "writea" texts drawn at x, y
@@ -211,19 +221,19 @@ void SHOWPROGRESS(int colour, int x, int y, int line, int size = 30, int font = 
 bool OPENRAW(Catalogue& c);
 
 // The rebuild that never loses a record, for a closed catalogue file: when
-// its data file holds live records, every index is rebuilt from them and the
-// exchange file refreshed with refreshText (which closes the file); without a
-// data file or any live record, the file is remade from the exchange file
-// with fromText.
+// KEPTRECORDS finds live records, every index is rebuilt from them
+// (REBUILDFROMDATA) and only then is the exchange file refreshed with
+// refreshText (which closes the file); without a data file or any live
+// record, the file is remade from the exchange file with fromText.
 bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
                  const std::function<bool()>& refreshText);
 
-// Replaces the catalogue's file by an empty one (the old data and index
-// files are removed with delf::RENAME_FILE) and fills it with import, with
-// the utilities' progress texts 3 to 6; open opens the new file as the
-// module does. False when the file could not be made or opened.
-bool REMAKEFROMTEXT(Catalogue& c, const std::function<void()>& open,
-                    const std::function<void()>& import);
+// Replaces the catalogue's file by a new one filled with import, built
+// beside the old one and swapped in when complete (BUILDBESIDE), with the
+// utilities' progress texts 3 to 6. import returns false when a record it
+// read could not be stored (the old file then stays). The file is left
+// closed. False when the new file was not swapped in.
+bool REMAKEFROMTEXT(Catalogue& c, const std::function<bool()>& import);
 
 // Clears the state part of a Catalogue (tests).
 void ResetState(Catalogue& c);

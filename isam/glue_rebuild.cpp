@@ -1,12 +1,15 @@
 // Rebuilding a fileblock from its own data file. The index may be damaged or
 // missing, so the records are read from the data file directly (slot n at
-// n x record length, slot 0 the header) and every live one is added again
-// with freshly built keys. Nothing but the data file is trusted.
+// n x record length, slot 0 the header) and every live one is added again,
+// with freshly built keys, to a new pair built beside the old one
+// (isam/beside.h). Nothing but the data file is trusted, and no record is
+// dropped that the data file does not show deleted.
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <string>
 
-#include "isam/delf.h"
+#include "isam/beside.h"
 #include "isam/format.h"
 #include "isam/glue.h"
 #include "isam/rawfile.h"
@@ -19,16 +22,29 @@ namespace {
 
 std::string DataName(const Catalogue& c) { return IsamForceExtension(c.name, DatExtension).str(); }
 
-}  // namespace
+// The copy of the data file that earlier rebuilds kept aside while they
+// remade the data file in place.
+std::string BackupName(const Catalogue& c) { return DataName(c) + ".old"; }
 
-bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
-  records.clear();
-  const RawFile in(DataName(c));
-  if (!in.IsOpen()) return false;
+// The slots of a data file: live records, and deleted ones with their DEL
+// word cleared (a deleted record keeps its bytes), each made safe by the
+// catalogue's check.
+struct Slots {
+  bool read = false;
+  bool unfinished = false;  // the damaged mark: changed and never closed
+  std::vector<std::string> live, deleted;
+};
+
+Slots ReadSlots(const Catalogue& c, const std::string& systemName) {
+  Slots s;
+  const RawFile in(systemName);
+  if (!in.IsOpen()) return s;
   unsigned char header[format::kDataHeaderLen];
-  if (!in.Read(0, sizeof header, header)) return false;
+  if (!in.Read(0, sizeof header, header)) return s;
   format::DataHeader dh;
   format::DecodeDataHeader(header, dh);
+  s.read = true;
+  s.unfinished = dh.ADK != 0;
   // The file is this catalogue's by its name: a header that disagrees is
   // damaged, and the catalogue's record length is the one to trust.
   const std::int32_t lenRec = c.recLen;
@@ -39,72 +55,85 @@ bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
   for (std::int64_t n = 1; n <= last; ++n) {
     auto* bytes = reinterpret_cast<unsigned char*>(slot.data());
     if (!in.Read(n * lenRec, lenRec, bytes)) break;
-    if (format::GetI32(bytes) != 0) continue;
+    const bool live = format::GetI32(bytes) == 0;
+    format::PutI32(bytes, 0);
     if (c.checkRecord) c.checkRecord(slot.data());
-    records.push_back(slot);
+    (live ? s.live : s.deleted).push_back(slot);
   }
-  return true;
+  return s;
+}
+
+// Adds every record to a new pair built beside the file in use; -1 when the
+// new pair could not be made whole.
+std::int32_t RebuildFrom(Catalogue& c, const std::vector<std::string>& records) {
+  const std::string saved(static_cast<const char*>(c.record), static_cast<std::size_t>(c.recLen));
+  const bool made = BUILDBESIDE(c, [&] {
+    for (const std::string& rec : records) {
+      std::memcpy(c.record, rec.data(), rec.size());
+      NEWSTRUCTURE(c);  // a refused key is reported; the record is kept all the same
+    }
+    return BTUsedRecs(c.fb) == static_cast<std::int32_t>(records.size());
+  });
+  std::memcpy(c.record, saved.data(), saved.size());
+  if (!made) return -1;
+  DeleteRawFile(BackupName(c));  // the new pair holds all it held
+  return static_cast<std::int32_t>(records.size());
+}
+
+}  // namespace
+
+bool DATAFILEEXISTS(const Catalogue& c) { return IsamExists(DataName(c)); }
+
+bool READDATAFILE(const Catalogue& c, std::vector<std::string>& records) {
+  Slots s = ReadSlots(c, DataName(c));
+  records = std::move(s.live);
+  return s.read;
+}
+
+bool KEPTRECORDS(const Catalogue& c, std::vector<std::string>& records) {
+  Slots now = ReadSlots(c, DataName(c));
+  if (!now.read || now.unfinished) {
+    // A data file that is missing or was never closed may be one an earlier
+    // rebuild was remaking when it stopped: what its backup holds and the
+    // data file neither holds nor shows deleted is read back.
+    const Slots backup = ReadSlots(c, BackupName(c));
+    if (backup.read) {
+      std::multiset<std::string> held(now.live.begin(), now.live.end());
+      held.insert(now.deleted.begin(), now.deleted.end());
+      for (const std::string& rec : backup.live) {
+        const auto it = held.find(rec);
+        if (it != held.end()) {
+          held.erase(it);
+        } else {
+          now.live.push_back(rec);
+        }
+      }
+      now.read = true;
+    }
+  }
+  records = std::move(now.live);
+  return now.read;
 }
 
 std::int32_t REBUILDFROMDATA(Catalogue& c) {
   std::vector<std::string> records;
-  if (!READDATAFILE(c, records)) return -1;
-  if (c.fb) BTCloseFileBlock(c.fb);
-  c.fb = nullptr;
-
-  // Keep the old data file aside until the new one holds every record.
-  const std::string keep = DataName(c) + ".old";
-  if (!CopyRawFile(DataName(c), keep)) return -1;
-
-  if (!CREATEFILE(c)) return -1;
-  if (!OPENRAW(c)) return -1;
-  const std::string saved(static_cast<const char*>(c.record), static_cast<std::size_t>(c.recLen));
-  std::int32_t added = 0;
-  bool allOk = true;
-  for (const std::string& rec : records) {
-    std::memcpy(c.record, rec.data(), rec.size());
-    if (NEWSTRUCTURE(c)) {
-      ++added;
-    } else {
-      allOk = false;
-    }
-  }
-  std::memcpy(c.record, saved.data(), saved.size());
-  BTCloseFileBlock(c.fb);
-  c.fb = nullptr;
-  if (allOk && IsamOK) DeleteRawFile(keep);
-  return added;
+  if (!KEPTRECORDS(c, records)) return -1;
+  return RebuildFrom(c, records);
 }
 
-bool REMAKEFROMTEXT(Catalogue& c, const std::function<void()>& open,
-                    const std::function<void()>& import) {
-  CLOSEIT(c);
-  SHOWPROGRESS(253, 600, 300, 3);
-  delf::RENAME_FILE(c.name + ".dat");
-  delf::RENAME_FILE(c.name + ".ix");
-  SHOWPROGRESS(128, 600, 300, 3);
-  SHOWPROGRESS(253, 600, 400, 4);
-  const bool created = CREATEFILE(c);
-  SHOWPROGRESS(128, 600, 400, 4);
-  if (!created) return false;
-  SHOWPROGRESS(253, 600, 500, 5);
-  open();
-  SHOWPROGRESS(128, 600, 500, 5);
-  if (!c.OK) return false;
-  import();
-  SHOWPROGRESS(253, 600, 600, 6);
-  CLOSEIT(c);
-  SHOWPROGRESS(128, 600, 600, 6);
-  return true;
+bool REMAKEFROMTEXT(Catalogue& c, const std::function<bool()>& import) {
+  return BUILDBESIDE(c, import, [](int colour, int y, int line) { SHOWPROGRESS(colour, 600, y, line); });
 }
 
 bool REBUILDSAFE(Catalogue& c, const std::function<bool()>& fromText,
                  const std::function<bool()>& refreshText) {
-  std::vector<std::string> live;
+  std::vector<std::string> kept;
   // Without a data file, or with one that holds nothing, the exchange file
   // is all there is.
-  if (!READDATAFILE(c, live) || live.empty()) return fromText();
-  if (REBUILDFROMDATA(c) < 0) return false;
+  if (!KEPTRECORDS(c, kept) || kept.empty()) return fromText();
+  // The exchange file is written only from a rebuilt pair that holds every
+  // record and passed its check.
+  if (RebuildFrom(c, kept) < 0) return false;
   if (!OPENRAW(c)) return false;
   return refreshText();
 }

@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <string>
-#include <vector>
 
 #include "common/hostpath.h"
 #include "isam/fileio.h"
@@ -31,22 +30,6 @@ RawFile::~RawFile() {
 bool RawFile::Read(std::int64_t at, std::int64_t len, unsigned char* out) const {
   if (fd_ < 0 || at < 0 || len < 0 || at + len > size_) return false;
   return CurrentEnv()->PRead(fd_, out, static_cast<std::size_t>(len), at) == len;
-}
-
-bool CopyRawFile(std::string_view fromSystemName, std::string_view toSystemName) {
-  const RawFile from(fromSystemName);
-  if (!from.IsOpen()) return false;
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(from.Size()));
-  if (!from.Read(0, from.Size(), bytes.data())) return false;
-  IsamEnv* env = CurrentEnv();
-  const int fd = env->Open(kiosk::HostPath(toSystemName), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                           0644);
-  if (fd < 0) return false;
-  bool ok = bytes.empty() ||
-            env->PWrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size());
-  ok = env->Sync(fd) == 0 && ok;
-  ok = env->Close(fd) == 0 && ok;
-  return ok;
 }
 
 bool DeleteRawFile(std::string_view systemName) {

@@ -2,9 +2,9 @@
 // reports and the rebuild read files whose headers cannot be trusted, so
 // they read slots directly instead of through an open fileblock.
 //
-// Owns: RawFile, the one raw reader (and CopyRawFile, the rebuild's copy of
-// a data file kept aside). Both go through the store's file environment
-// (IsamEnv), so tests inject faults into them as into the store itself.
+// Owns: RawFile, the one raw reader, and DeleteRawFile. Both go through the
+// store's file environment (IsamEnv), so tests inject faults into them as
+// into the store itself.
 // Nothing is locked: the files are read while no fileblock holds them.
 #pragma once
 
@@ -33,9 +33,6 @@ class RawFile {
   std::int64_t size_ = -1;
 };
 
-// Copies a file byte for byte (the copy is flushed before it counts); false
-// when the source cannot be read whole or the copy not written.
-bool CopyRawFile(std::string_view fromSystemName, std::string_view toSystemName);
 // Deletes a file; false when it exists and could not be deleted.
 bool DeleteRawFile(std::string_view systemName);
 

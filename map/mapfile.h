@@ -146,17 +146,22 @@ bool NEWSTRUCTURE();
 // (no record is lost), then data\Shelves.txt refreshed; when there is no
 // data file, the file is made afresh from data\Shelves.txt.
 bool REBUILD();
+// The shopper side's repair: every index rebuilt from the data file, and
+// nothing else (data\Shelves.txt is never written).
+bool REPAIR();
 
 // Adds one element per line of data\Shelves.txt to the open file; returns
-// the number added.
-int IMPORTLINES();
+// the number added (an element whose key is refused stays in the file).
+// complete (when given) tells whether every line read reached the file.
+int IMPORTLINES(bool* complete = nullptr);
 // Writes every live element to data\Shelves.txt, replacing the old file
 // whole; false (the old file kept) if it cannot be written.
 bool SHELVES1();
 // True when data\Shelves.txt exists and holds at least one line that is not
 // blank: a new map file may be made from it.
 bool EXCHANGEHOLDSLINES();
-// Replaces the map file by a fresh one filled from data\Shelves.txt.
+// Replaces the map file by a fresh one filled from data\Shelves.txt, built
+// beside the old one and swapped in when every element is in it.
 bool TESTNEW();
 
 // Restores the module's start state, the map editor's included (tests).

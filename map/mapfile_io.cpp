@@ -10,6 +10,7 @@
 #include "common/textfile.h"
 #include "editors/mapedit.h"
 #include "editors/rebuild.h"
+#include "isam/beside.h"
 #include "map/mapfile.h"
 
 namespace editmap {
@@ -39,10 +40,28 @@ std::int32_t& SMAXREC = MAPFILE.SMAXREC;
 void SETUPM() {
   MAPFILE.record = &SHELF;
   if (!glue::PROGRESS) rebuild::InstallProgressTexts();
+  glue::FINISHBESIDE(kFileName);
+  if (!glue::DATAFILEEXISTS(MAPFILE)) {
+    // A first start fills the file from the exchange file. It is built
+    // beside and appears only when complete: an empty file made first would
+    // open, once the start was stopped, as an empty map for good.
+    const bool startedHere = !isam::IsamIsInitialized();
+    if (startedHere) isam::BTInitIsam(isam::NoNet, MAPFILE.pages);
+    if (isam::IsamOK) {
+      kiosk::clock::SleepMs(1000);
+      TESTNEW();
+    }
+    const bool ready = glue::SETUP(MAPFILE);
+    MAPFILE.startedStore = MAPFILE.startedStore || startedHere;
+    if (!ready) return;
+    if (!MAPFILE.OK) glue::OPENIT(MAPFILE);
+    return;
+  }
   if (!glue::SETUP(MAPFILE)) return;  // reported; the map module goes on
   if (!MAPFILE.OK) {
-    // A first start (the file was just created empty) fills it from the
-    // exchange file; a data file that still holds elements is never wiped.
+    // A file that could not be opened is made afresh from the exchange file
+    // only when its data file holds no element: one that still holds
+    // elements is never wiped.
     std::vector<std::string> live;
     if (glue::READDATAFILE(MAPFILE, live) && !live.empty()) return;
     kiosk::clock::SleepMs(1000);
@@ -76,14 +95,18 @@ bool NEWSTRUCTURE() {
   return glue::NEWSTRUCTURE(MAPFILE);
 }
 
-int IMPORTLINES() {
+int IMPORTLINES(bool* complete) {
+  if (complete) *complete = true;
   kiosk::TextFile in;
   if (!in.Open(kExchangeFile)) return 0;
-  int added = 0;
+  const std::int32_t before = isam::BTUsedRecs(PE);
+  int read = 0, added = 0;
   while (!in.Eof()) {
     SHELF = ParseLine(in.ReadLine().view());
-    if (NEWSTRUCTURE()) ++added;
+    ++read;
+    if (NEWSTRUCTURE()) ++added;  // a refused key leaves the element in the file
   }
+  if (complete) *complete = isam::BTUsedRecs(PE) - before == read;
   return added;
 }
 
@@ -121,12 +144,25 @@ bool EXCHANGEHOLDSLINES() {
   return false;
 }
 
-bool TESTNEW() { return glue::REMAKEFROMTEXT(MAPFILE, OPENITM, [] { IMPORTLINES(); }); }
+bool TESTNEW() {
+  MAPFILE.record = &SHELF;
+  return glue::REMAKEFROMTEXT(MAPFILE, [] {
+    bool complete = false;
+    IMPORTLINES(&complete);
+    return complete;
+  });
+}
 
 bool REBUILD() {
   MAPFILE.record = &SHELF;
   CLOSEITM();
   return glue::REBUILDSAFE(MAPFILE, TESTNEW, SHELVES1);  // the export closes the file
+}
+
+bool REPAIR() {
+  MAPFILE.record = &SHELF;
+  CLOSEITM();
+  return glue::REBUILDFROMDATA(MAPFILE) >= 0;
 }
 
 void ResetForTest() {

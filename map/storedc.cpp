@@ -86,6 +86,7 @@ void HEADER1() {
 }
 
 void STOREDIR1() {
+  const ShopperRepairs repairs;  // the location display's map file too
   cfgfiles::XFOUND = 0;
   cfgfiles::YFOUND = 0;
   for (;;) {

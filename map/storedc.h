@@ -67,7 +67,22 @@ void LANG2();
 // The kiosk banner: logo, product name, store name and address.
 void HEADER1();
 
-// Product file glue of the search.
+// While one lives, a product or map file found damaged on the shopper's
+// side is repaired from its own data file only (editprod::REPAIR,
+// editmap::REPAIR): the shopper's kiosk never writes an exchange file, which
+// staff may have prepared for an import. Nested ones are harmless.
+class ShopperRepairs {
+ public:
+  ShopperRepairs();
+  ~ShopperRepairs();
+  ShopperRepairs(const ShopperRepairs&) = delete;
+  ShopperRepairs& operator=(const ShopperRepairs&) = delete;
+
+ private:
+  std::function<bool()> products_, map_;
+};
+
+// Product file glue of the search (with the shopper's repairs).
 bool SETUP();     // starts the store (62 pages) and opens the product file
 void OPENITP();   // reopens it and takes its used-record count
 void CLOSEITP();

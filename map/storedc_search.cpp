@@ -3,6 +3,7 @@
 // file glue of the search.
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "common/clock.h"
@@ -10,6 +11,7 @@
 #include "editors/editnot.h"
 #include "isam/glue.h"
 #include "map/locate.h"
+#include "map/mapfile.h"
 #include "map/storedc.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
@@ -201,12 +203,27 @@ void SEARCHKEY2(std::string_view word, std::int32_t /*keyNr: always the word key
   TAKEHITS();
 }
 
+ShopperRepairs::ShopperRepairs()
+    : products_(std::move(editprod::PRODFILE.rebuild)), map_(std::move(editmap::MAPFILE.rebuild)) {
+  editprod::PRODFILE.rebuild = editprod::REPAIR;
+  editmap::MAPFILE.rebuild = editmap::REPAIR;
+}
+
+ShopperRepairs::~ShopperRepairs() {
+  editprod::PRODFILE.rebuild = std::move(products_);
+  editmap::MAPFILE.rebuild = std::move(map_);
+}
+
 bool SETUP() {
+  const ShopperRepairs repairs;
   editprod::PRODFILE.pages = 62;
   return editprod::SETUP();
 }
 
-void OPENITP() { editprod::OPENITP(); }
+void OPENITP() {
+  const ShopperRepairs repairs;
+  editprod::OPENITP();
+}
 
 void CLOSEITP() { editprod::CLOSEITP(); }
 

@@ -4,8 +4,8 @@
 // exchange files) into WORKDIR without replacing anything already there, then
 // builds the product, map element and not-found fileblocks that do not exist
 // yet, filling the first two from data\prodlist.txt and data\Shelves.txt
-// with the kiosk's own import. Running it again on a working folder changes
-// nothing.
+// with the kiosk's own import (tools/setup_files.h). Running it again on a
+// working folder completes what a stopped run left and changes nothing else.
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,14 +14,8 @@
 #include <string>
 #include <system_error>
 
-#include "common/clock.h"
 #include "common/cmdline.h"
-#include "common/hostpath.h"
-#include "editors/prodfile.h"
-#include "isam/glue.h"
-#include "isam/isam.h"
-#include "map/mapfile.h"
-#include "tools/install_copy.h"
+#include "tools/setup_files.h"
 
 namespace fs = std::filesystem;
 
@@ -44,8 +38,6 @@ fs::path DefaultInstall(const char* argv0) {
   return "install";
 }
 
-bool Exists(const char* systemName) { return fs::exists(kiosk::HostPath(systemName)); }
-
 }  // namespace
 
 constexpr const char* kHelp =
@@ -54,7 +46,8 @@ constexpr const char* kHelp =
     "else the one installed with the programs) into WORKDIR without replacing\n"
     "anything there, then builds the product, map element and not-found files\n"
     "that are missing, the first two from data/prodlist.txt and\n"
-    "data/Shelves.txt. Running it again changes nothing. Exit 0 when done.\n";
+    "data/Shelves.txt; each file appears only when complete. Running it again\n"
+    "finishes what a stopped run left and changes nothing else. Exit 0 when done.\n";
 
 int main(int argc, char** argv) {
   if (kiosk::AnsweredHelp(argc, argv, kHelp)) return 0;
@@ -69,43 +62,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kiosk-setup: no installation at %s\n", install.c_str());
     return 1;
   }
-  int copied = 0;
-  if (!setup::CopyMissing(install, work, copied)) return 1;
-  std::printf("%d files copied from %s\n", copied, install.c_str());
-
-  kiosk::SetWorkFolder(work.string());
-  kiosk::clock::UseVirtualTime(true);  // nobody watches the waits of an import
-  int status = 0;
-
-  if (!Exists("data\\products.DAT")) {
-    if (editprod::SETUP()) {
-      if (!editprod::PRODFILE.OK) editprod::OPENITP();
-      const int added = editprod::PRODFILE.OK ? editprod::ECPT1() : 0;
-      if (!editprod::PRODFILE.OK) status = 1;
-      editprod::RELEASE();
-      std::printf("product file: %d products imported\n", added);
-    } else {
-      status = 1;
-    }
-  }
-  if (!Exists("data\\Shelve.DAT")) {
-    editmap::SETUPM();  // a first start fills the new file from data\Shelves.txt
-    std::printf("map element file: %d elements\n", editmap::SMAXREC);
-    if (!editmap::MAPFILE.OK) status = 1;
-    editmap::RELEASEM();
-  }
-  if (!Exists("data\\NotFound.DAT")) {
-    glue::Catalogue log;
-    log.name = "data\\NotFound";
-    log.recLen = 816;
-    log.keys = {{110, false}};
-    log.pages = 32;
-    isam::BTInitIsam(isam::NoNet, log.pages);
-    const bool made = isam::IsamOK && glue::CREATEFILE(log);
-    isam::BTExitIsam();
-    std::printf("not-found log: %s\n", made ? "created empty" : "could not be created");
-    if (!made) status = 1;
-  }
-  if (status != 0) std::fprintf(stderr, "kiosk-setup: the fileblocks could not all be built\n");
-  return status;
+  return setup::MakeWorkFolder(work, install, stdout) ? 0 : 1;
 }

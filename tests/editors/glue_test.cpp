@@ -174,19 +174,19 @@ TEST_F(GlueFileTest, RebuildAfterGarbledIndexKeepsEveryLiveProduct) {
   ExpectRebuiltWith(words);
 }
 
-// Refuses to create the copy the rebuild keeps aside.
-class NoSpareCopyEnv : public isam::IsamEnv {
+// Refuses to create the new pair the rebuild builds beside the old one.
+class NoSidePairEnv : public isam::IsamEnv {
  public:
   int Open(const std::string& path, int flags, int mode) override {
-    if (path.size() > 4 && path.substr(path.size() - 4) == ".old") return errno = ENOSPC, -1;
+    if (path.find("productsNew.") != std::string::npos) return errno = ENOSPC, -1;
     return IsamEnv::Open(path, flags, mode);
   }
 };
 
-TEST_F(GlueFileTest, RebuildThatCannotKeepACopyAsideChangesNothing) {
+TEST_F(GlueFileTest, RebuildThatCannotBuildItsNewPairChangesNothing) {
   const auto words = Fill();
   const std::string before = ReadFile("data/products.DAT");
-  NoSpareCopyEnv env;
+  NoSidePairEnv env;
   isam::SetEnv(&env);
   ASSERT_TRUE(isam::IsamIsInitialized() || isam::BTInitIsam(isam::NoNet, 62) > 0);
   EXPECT_EQ(glue::REBUILDFROMDATA(editprod::PRODFILE), -1);

@@ -6,8 +6,8 @@ setup="$1"
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 "$setup" "$dir/kiosk" > "$dir/first.txt"
-grep -q "products imported" "$dir/first.txt"
-grep -q "map element file" "$dir/first.txt"
+grep -q "^product file: [1-9][0-9]* records" "$dir/first.txt"
+grep -q "^map element file: [1-9][0-9]* records" "$dir/first.txt"
 for f in data/products.DAT data/products.IX data/Shelve.DAT data/Shelve.IX data/NotFound.DAT lang/config.txt; do
   test -s "$dir/kiosk/$f" || { echo "missing $f"; exit 1; }
 done
