@@ -2,6 +2,8 @@
 // newlines, gathered from an exchange file or from a product data file.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstring>
 #include <set>
@@ -64,8 +66,17 @@ inline Products ProductsOfFile() {
 }
 
 // Whether every product of want is in have (as many times).
-inline bool Holds(const Products& have, const Products& want) {
-  return std::includes(have.begin(), have.end(), want.begin(), want.end());
+inline ::testing::AssertionResult Holds(const Products& have, const Products& want) {
+  if (std::includes(have.begin(), have.end(), want.begin(), want.end()))
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << have.size() << " products lack some of " << want.size();
+}
+
+// Whether have holds exactly the products of want.
+inline ::testing::AssertionResult Same(const Products& have, const Products& want) {
+  if (have == want) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << have.size() << " products where " << want.size()
+                                       << " were expected, or others";
 }
 
 }  // namespace testsupport

@@ -150,8 +150,9 @@ class OperationsCrashTest : public ::testing::Test {
       const isam::CheckReport check = isam::IsamCheckFileBlock(name);
       EXPECT_TRUE(check.Ok()) << name << ": " << (check.Problems.empty() ? "" : check.Problems.front());
     }
-    EXPECT_TRUE(Holds(ProductsOfFile(), products_)) << ProductsOfFile().size() << " products in the file";
-    EXPECT_TRUE(Holds(ProductsOfList(testsupport::ReadFile((work_ / "data" / "prodlist.txt").string())), products_));
+    EXPECT_TRUE(Holds(ProductsOfFile(), products_)) << "the product file";
+    EXPECT_TRUE(Holds(ProductsOfList(testsupport::ReadFile((work_ / "data" / "prodlist.txt").string())), products_))
+        << "the exchange file";
   }
 
   // The product file opened as the product editor opens it (a damaged one
