@@ -11,14 +11,14 @@
 #include "isam/glue.h"
 #include "isam/isam.h"
 #include "shell/cfgfiles.h"
-#include "tests/testing/kiosk_fixture.h"
+#include "tests/shell/shell_fixture.h"
 
 using namespace kiosk_test;  // NOLINT: the fixture's names and colours
 
-class EditorTest : public KioskTest {
+class EditorTest : public ShellTest {
  protected:
   void SetUp() override {
-    KioskTest::SetUp();
+    ShellTest::SetUp();
     UseInstalledLanguages();
     Write("lang/config.txt", {"150", "300", "1", "KIOSK-07", "English", "20", "HIDDEN", "2",
                               "Test Store", "1 High Street", "Town", "County", "pw", "x"});

@@ -14,6 +14,7 @@
 
 class LogTest : public EditorTest {
  protected:
+  std::string ReadText(const std::string& name) const { return ReadFile(name); }
   void SetUp() override {
     EditorTest::SetUp();
     dispmap::ResetForTest();
