@@ -133,7 +133,7 @@ Times RunStore(const std::vector<Product>& ps, const std::vector<int>& lookups,
     BTOpenFileBlock(fb, "bench\\products");
     for (std::size_t i = 0; i < ps.size(); ++i) {
       std::int32_t ref = 0;
-      BTAddRec(fb, ref, ps[i].rec.data());
+      BTAddRec(fb, ref, ps[i].rec.data(), ps[i].rec.size());
       BTAddKey(fb, 1, ref, ps[i].i1);
       BTAddKey(fb, 2, ref, ps[i].i2);
       BTAddKey(fb, 3, ref, ps[i].i3);
@@ -149,7 +149,7 @@ Times RunStore(const std::vector<Product>& ps, const std::vector<int>& lookups,
     for (int i : lookups) {
       std::int32_t ref = 0;
       BTFindKey(fb, 1, ref, ps[static_cast<std::size_t>(i)].i1);
-      BTGetRec(fb, ref, rec.data());
+      BTGetRec(fb, ref, rec.data(), rec.size());
       if (!IsamOK || ref != refs[static_cast<std::size_t>(i)]) Die("lookup");
     }
   });
@@ -161,7 +161,7 @@ Times RunStore(const std::vector<Product>& ps, const std::vector<int>& lookups,
     for (;;) {
       BTNextKey(fb, 1, ref, key);
       if (!IsamOK) break;
-      BTGetRec(fb, ref, rec.data());
+      BTGetRec(fb, ref, rec.data(), rec.size());
       ++walked;
     }
   });

@@ -88,7 +88,7 @@ bool BUILDREPORT(glue::Catalogue& c, const Layout& layout, const std::vector<std
   // used count whenever an earlier record was deleted.
   const std::int32_t last = glue::HIGHESTREC(c);
   for (std::int32_t k = 1; k <= last; ++k) {
-    isam::BTGetRecSized(c.fb, k, record.data(), record.size());
+    isam::BTGetRec(c.fb, k, record.data(), record.size());
     if (!isam::IsamOK) {
       glue::TELLERROR(c, isam::IsamError);
       return false;

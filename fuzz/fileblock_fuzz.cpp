@@ -72,7 +72,7 @@ void WalkRecords(isam::IsamFileBlockPtr fb) {
   if (len <= 0 || len > (1 << 20)) return;
   std::vector<unsigned char> rec(static_cast<std::size_t>(len));
   for (std::int32_t r = 1; r <= isam::BTFileLen(fb); ++r) {
-    isam::BTGetRec(fb, r, rec.data());
+    isam::BTGetRec(fb, r, rec.data(), rec.size());
     if (!isam::IsamOK) break;
   }
 }
@@ -83,7 +83,7 @@ void AddFindDelete(isam::IsamFileBlockPtr fb) {
   std::vector<unsigned char> rec(static_cast<std::size_t>(len), 0);
   std::int32_t ref = 0;
   isam::BTFindKey(fb, 1, ref, "M");
-  isam::BTAddRec(fb, ref, rec.data());
+  isam::BTAddRec(fb, ref, rec.data(), rec.size());
   if (!isam::IsamOK) return;
   for (int k = 1; k <= isam::BTNrOfKeys(fb); ++k) isam::BTAddKey(fb, k, ref, "M");
   std::int32_t found = 0;

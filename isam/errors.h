@@ -43,6 +43,10 @@ enum Error : std::int32_t {
   kBadKeyNr = 10164,
   kFreeChainDamaged = 10170,
   kDialogDamaged = 10180,   // the dialog file could not be replayed
+  // The data file does not match its header (records or free chain beyond
+  // the file's end) or its caller (a record length other than the caller's
+  // record): a damaged or foreign file, refused before anything is read.
+  kDataFileDamaged = 10190,
   kBadFileBlock = 10445,    // not an open fileblock
   kStarted = 10450,         // BTInitIsam twice
   kTooFewPages = 10451,     // BTInitIsam with fewer than 6 pages

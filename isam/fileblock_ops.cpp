@@ -141,11 +141,11 @@ std::string RunCommand(OpsSession& s, std::string_view cmd, std::string_view res
     if (!UnescapeOpsText(rest, text)) return Bad("escape in text");
     std::vector<unsigned char> rec = MakeRecord(s.Current, text);
     if (cmd == "putrec") {
-      BTPutRec(s.Current, a, rec.data());
+      BTPutRec(s.Current, a, rec.data(), rec.size());
       return Status("ok");
     }
     std::int32_t ref = 0;
-    BTAddRec(s.Current, ref, rec.data());
+    BTAddRec(s.Current, ref, rec.data(), rec.size());
     return Status("ok " + std::to_string(ref));
   }
   if (cmd == "getrec" || cmd == "delrec") {
@@ -155,7 +155,7 @@ std::string RunCommand(OpsSession& s, std::string_view cmd, std::string_view res
       return Status("ok");
     }
     std::vector<unsigned char> rec = MakeRecord(s.Current, "");
-    BTGetRec(s.Current, a, rec.data());
+    BTGetRec(s.Current, a, rec.data(), rec.size());
     std::string hex;
     for (std::size_t i = 0; i < 16; ++i) {
       hex += kHex[rec[i] >> 4];

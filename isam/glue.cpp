@@ -159,11 +159,11 @@ bool YESNO(Catalogue& c, std::string_view question) {
 }
 
 bool ADDSTRUCTURE(Catalogue& c, const void* rec, std::int32_t& refNr) {
-  return Retry(c, [&] { BTAddRec(c.fb, refNr, rec); });
+  return Retry(c, [&] { BTAddRec(c.fb, refNr, rec, static_cast<std::size_t>(c.recLen)); });
 }
 
 bool MODSTRUCTURE(Catalogue& c, const void* rec, std::int32_t refNr) {
-  BTPutRec(c.fb, refNr, rec, true);
+  BTPutRec(c.fb, refNr, rec, static_cast<std::size_t>(c.recLen), true);
   if (!IsamOK) {
     TELLERROR(c, IsamError);
     return false;

@@ -131,36 +131,31 @@ std::int32_t BTKeyLen(IsamFileBlockPtr IFBPtr, std::int32_t Key);
 bool BTAllowDupKeys(IsamFileBlockPtr IFBPtr, std::int32_t Key);
 
 // ---- Records ----------------------------------------------------------------
-// Source/Dest hold BTDatRecordSize bytes; a live record's first 4 bytes are 0.
-void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source);
-void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, bool IsoLock = false);
-void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
+// Source/Dest are the caller's record buffers of Len bytes; a live record's
+// first 4 bytes are 0. A fileblock whose record length is not Len (a damaged
+// or foreign file) is refused with kDataFileDamaged: nothing is read or
+// written, however long the file says its records are.
+void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source, std::size_t SourceLen);
+void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen,
+              bool IsoLock = false);
+void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, std::size_t SourceLen,
               bool IsoLock = false);
 void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr);
-// The same with the caller's buffer length: a fileblock whose record length
-// exceeds it (a damaged or foreign file) is refused with 10140 instead of
-// reading or writing past the buffer.
-void BTAddRecSized(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source,
-                   std::size_t SourceLen);
-void BTGetRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen,
-                   bool IsoLock = false);
-void BTPutRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
-                   std::size_t SourceLen, bool IsoLock = false);
-// A record structure passed by address takes the checked forms.
+// A record structure passed by address gives its own size.
 template <class T>
   requires std::is_class_v<T>
 void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const T* Source) {
-  BTAddRecSized(IFBPtr, RefNr, Source, sizeof(T));
+  BTAddRec(IFBPtr, RefNr, static_cast<const void*>(Source), sizeof(T));
 }
 template <class T>
   requires std::is_class_v<T>
 void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, T* Dest, bool IsoLock = false) {
-  BTGetRecSized(IFBPtr, RefNr, Dest, sizeof(T), IsoLock);
+  BTGetRec(IFBPtr, RefNr, static_cast<void*>(Dest), sizeof(T), IsoLock);
 }
 template <class T>
   requires std::is_class_v<T>
 void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const T* Source, bool IsoLock = false) {
-  BTPutRecSized(IFBPtr, RefNr, Source, sizeof(T), IsoLock);
+  BTPutRec(IFBPtr, RefNr, static_cast<const void*>(Source), sizeof(T), IsoLock);
 }
 // Live records: highest allocated minus those on the deleted chain.
 std::int32_t BTUsedRecs(IsamFileBlockPtr IFBPtr);

@@ -1,7 +1,6 @@
 // Records and the free chains: record numbers handed out and taken back
 // (the deleted-record chain of the data file and each key's free-page
 // chain share one form), and the public record calls.
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -126,15 +125,25 @@ void IsamAddRec(IsamFileBlock* ifb, std::int32_t& refNr, const void* source) {
 
 }  // namespace
 
-void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source) {
+namespace {
+// The caller's buffer against the record length, after the entry checks
+// passed: anything but an exact fit is refused before a byte moves.
+bool FitsBuffer(IsamFileBlockPtr IFBPtr, std::size_t len) {
+  if (static_cast<std::size_t>(IFBPtr->DID[0].LenRec) == len) return true;
+  IsamSetError(err::kDataFileDamaged);
+  return false;
+}
+}  // namespace
+
+void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source, std::size_t SourceLen) {
   IsamEntryCode(IFBPtr, kOptLock | kOptWrite);
-  if (IsamOK) IsamAddRec(IFBPtr, RefNr, Source);
+  if (IsamOK && FitsBuffer(IFBPtr, SourceLen)) IsamAddRec(IFBPtr, RefNr, Source);
   IsamExitCode(IFBPtr);
 }
 
-void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, bool IsoLock) {
+void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen, bool IsoLock) {
   IsamEntryCode(IFBPtr, IsoLock ? 0 : kOptReadPrefix);
-  if (IsamOK) {
+  if (IsamOK && FitsBuffer(IFBPtr, DestLen)) {
     std::int32_t len = IFBPtr->DID[0].LenRec;
     if (RefNr < 0) {
       IsamSetError(err::kShortRead);  // no such slot: reads as past the end
@@ -146,9 +155,10 @@ void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, bool IsoL
   IsamExitCode(IFBPtr);
 }
 
-void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, bool IsoLock) {
+void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, std::size_t SourceLen,
+              bool IsoLock) {
   IsamEntryCode(IFBPtr, IsoLock ? kOptWrite : kOptLock | kOptWrite);
-  if (IsamOK) {
+  if (IsamOK && FitsBuffer(IFBPtr, SourceLen)) {
     // Slot 0 is the header; a negative number would land before it.
     if (RefNr <= 0) IsamSetError(err::kBadRecordNr);
     else WriteRecord(IFBPtr, RefNr, Source);
@@ -167,32 +177,6 @@ void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr) {
     }
   }
   IsamExitCode(IFBPtr);
-}
-
-namespace {
-// Entry check plus the buffer length against the record length.
-bool FitsBuffer(IsamFileBlockPtr IFBPtr, std::size_t len) {
-  if (IsamIsOpenFileBlock(IFBPtr) && IFBPtr->ValidSign == kValidSign &&
-      static_cast<std::size_t>(IFBPtr->DID[0].LenRec) > len) {
-    IsamClearOK();
-    IsamSetError(err::kIoError, EINVAL, kFuncRead);
-    return false;
-  }
-  return true;
-}
-}  // namespace
-
-void BTAddRecSized(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source,
-                   std::size_t SourceLen) {
-  if (FitsBuffer(IFBPtr, SourceLen)) BTAddRec(IFBPtr, RefNr, Source);
-}
-void BTGetRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen,
-                   bool IsoLock) {
-  if (FitsBuffer(IFBPtr, DestLen)) BTGetRec(IFBPtr, RefNr, Dest, IsoLock);
-}
-void BTPutRecSized(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source,
-                   std::size_t SourceLen, bool IsoLock) {
-  if (FitsBuffer(IFBPtr, SourceLen)) BTPutRec(IFBPtr, RefNr, Source, IsoLock);
 }
 
 std::int32_t BTUsedRecs(IsamFileBlockPtr IFBPtr) {

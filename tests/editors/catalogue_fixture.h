@@ -36,7 +36,7 @@ inline ::testing::AssertionResult Consistent(glue::Catalogue& c) {
   std::set<std::int32_t> live;
   std::vector<char> buf(static_cast<std::size_t>(c.recLen));
   for (std::int32_t r = 1; r <= isam::BTFileLen(c.fb); ++r) {
-    isam::BTGetRec(c.fb, r, buf.data());
+    isam::BTGetRec(c.fb, r, buf.data(), buf.size());
     std::int32_t del = 0;
     std::memcpy(&del, buf.data(), 4);
     if (isam::IsamOK && del == 0) live.insert(r);

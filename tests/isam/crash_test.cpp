@@ -95,7 +95,7 @@ void Create() {
         unsigned char rec[kRecLen] = {};
         for (std::size_t i = 0; i < k1.size(); ++i) rec[4 + i] = static_cast<unsigned char>(k1[i]);
         std::int32_t ref = 0;
-        BTAddRec(fb, ref, rec);
+        BTAddRec(fb, ref, rec, sizeof rec);
         must(IsamOK);
         BTAddKey(fb, 1, ref, k1);
         must(IsamOK);
@@ -158,7 +158,7 @@ void ExpectKeysMatchRecords(IsamFileBlockPtr fb, const Summary& want) {
     ++entries;
     refSum += ref;
     unsigned char rec[kRecLen];
-    BTGetRec(fb, ref, rec);
+    BTGetRec(fb, ref, rec, sizeof rec);
     ASSERT_TRUE(IsamOK) << IsamError;
     std::string text(reinterpret_cast<const char*>(rec + 4), k.size());
     ASSERT_EQ(rec[0] | rec[1] | rec[2] | rec[3], 0) << "record " << ref << " is not live";

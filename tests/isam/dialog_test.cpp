@@ -48,7 +48,7 @@ class DialogTest : public StoreTest {
     for (int i = 0; i < n; ++i) {
       std::int32_t ref = 0;
       auto r = Rec(30, "r");
-      BTAddRec(fb, ref, r.data());
+      BTAddRec(fb, ref, r.data(), r.size());
     }
   }
 };
@@ -90,7 +90,7 @@ TEST_F(DialogTest, DataHeaderEntryRestoresCounters) {
   EXPECT_EQ(BTUsedRecs(fb), 2);
   std::int32_t ref = 0;
   auto r = Rec(30, "next");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(ref, 3);
 }
 

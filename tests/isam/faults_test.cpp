@@ -57,7 +57,7 @@ class FaultsTest : public StoreTest {
   IsamFileBlockPtr OneKeyedRecord(std::int32_t& ref) {
     IsamFileBlockPtr fb = CreateOpen(30, {{5, false}});
     auto r = Rec(30, "x");
-    BTAddRec(fb, ref, r.data());
+    BTAddRec(fb, ref, r.data(), r.size());
     BTAddKey(fb, 1, ref, "k");
     return fb;
   }
@@ -66,7 +66,7 @@ class FaultsTest : public StoreTest {
     IsamFileBlockPtr fb = CreateOpen(30, {});
     auto r = Rec(30, "x");
     std::int32_t ref = 0;
-    for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data());
+    for (int i = 0; i < 3; ++i) BTAddRec(fb, ref, r.data(), r.size());
     BTDeleteRec(fb, 2);
     return fb;
   }
@@ -79,16 +79,16 @@ TEST_F(FaultsTest, FailedRecordWriteTakesTheAllocationBack) {
   Arm();
   env.failWriteAt = 1;  // the record write (the mark is already on disk)
   ref = 0;
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kShortWrite);
   EXPECT_EQ(ref, 0);
   EXPECT_EQ(BTUsedRecs(fb), 2);
   EXPECT_EQ(BTFileLen(fb), 3);
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(ref, 2);  // still first on the chain
   env.writeErrno = ENOSPC;
   env.failWriteAt = env.writes + 1;
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(IsamDOSError, ENOSPC);
   EXPECT_EQ(IsamDOSFunc, kFuncWrite);
@@ -107,7 +107,7 @@ TEST_F(FaultsTest, FirstHostErrorOfACallIsKept) {
   env.failWriteAt = 1;
   env.writeErrno = ENOSPC;
   env.failLaterWrites = true;  // putting the chain link back fails too
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(env.writes, 2);
   EXPECT_EQ(IsamError, isam::err::kIoError);
   EXPECT_EQ(IsamDOSError, ENOSPC);
@@ -184,7 +184,7 @@ TEST_F(FaultsTest, EveryWriteFailingInTurn) {
     int failures = 0;
     for (int i = 0; i < 150; ++i) {
       std::int32_t ref = 0;
-      BTAddRec(fb, ref, r.data());
+      BTAddRec(fb, ref, r.data(), r.size());
       if (!IsamOK) {
         ++failures;
         continue;
@@ -255,7 +255,7 @@ class DamagedTest : public StoreTest {
     auto r = Rec(30, "x");
     for (int i = 0; i < 100; ++i) {
       std::int32_t ref = 0;
-      BTAddRec(fb, ref, r.data());
+      BTAddRec(fb, ref, r.data(), r.size());
       char k[8];
       std::snprintf(k, sizeof k, "%04d", i);
       BTAddKey(fb, 1, ref, k);

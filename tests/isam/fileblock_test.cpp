@@ -22,7 +22,7 @@ class FileblockTest : public StoreTest {
   IsamFileBlockPtr OneRecord(std::int32_t& ref) {
     IsamFileBlockPtr fb = CreateOpen(30, {{10, false}});
     auto r = isam_test::Rec(30, "a");
-    BTAddRec(fb, ref, r.data());
+    BTAddRec(fb, ref, r.data(), r.size());
     return fb;
   }
 };
@@ -105,7 +105,7 @@ TEST_F(FileblockTest, NoKeysMeansNoIndexFile) {
   ASSERT_TRUE(IsamOK) << IsamError;
   std::int32_t ref = 0;
   auto r = isam_test::Rec(40, "x");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(ref, 1);
   BTCloseFileBlock(fb);
   EXPECT_TRUE(IsamOK);
@@ -267,7 +267,7 @@ TEST_F(FileblockTest, ReadOnlyFileblock) {
   ASSERT_TRUE(IsamOK);
   std::int32_t ref = 0;
   auto r = isam_test::Rec(30, "a");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kReadOnly);
   EXPECT_EQ(BTIsamErrorClass(), 2);
   BTAddKey(fb, 1, 1, "a");

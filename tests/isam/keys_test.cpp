@@ -33,7 +33,7 @@ void AddRecords(IsamFileBlockPtr fb, int n) {
   std::vector<unsigned char> r(30, 0);
   for (int i = 0; i < n; ++i) {
     std::int32_t ref = 0;
-    BTAddRec(fb, ref, r.data());
+    BTAddRec(fb, ref, r.data(), r.size());
   }
 }
 

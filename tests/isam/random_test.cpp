@@ -79,7 +79,7 @@ class RandomTest : public StoreTest {
     std::vector<unsigned char> rec(f.recLen, 0);
     rec[4] = static_cast<unsigned char>(rng());
     std::int32_t ref = 0;
-    BTAddRec(f.fb, ref, rec.data());
+    BTAddRec(f.fb, ref, rec.data(), rec.size());
     ASSERT_TRUE(IsamOK) << IsamError;
     ASSERT_EQ(f.live.count(ref), 0u);
     std::vector<KeyBytes> keys;

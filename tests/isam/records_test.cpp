@@ -15,20 +15,20 @@ TEST_F(RecordsTest, FirstRecordGrowsTheFileByOneSlot) {
   EXPECT_EQ(BTUsedRecs(fb), 0);
   std::int32_t ref = 0;
   auto r = Rec(50, "first");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   ASSERT_TRUE(IsamOK);
   EXPECT_EQ(ref, 1);
   EXPECT_EQ(Bytes("data/t.DAT").size(), 100u);
   std::vector<unsigned char> back(50);
-  BTGetRec(fb, 1, back.data());
+  BTGetRec(fb, 1, back.data(), back.size());
   EXPECT_TRUE(IsamOK);
   EXPECT_EQ(back, r);
   auto r2 = Rec(50, "changed");
-  BTPutRec(fb, 1, r2.data());
-  BTGetRec(fb, 1, back.data());
+  BTPutRec(fb, 1, r2.data(), r2.size());
+  BTGetRec(fb, 1, back.data(), back.size());
   EXPECT_EQ(back, r2);
   // Beyond the end: a short read.
-  BTGetRec(fb, 2, back.data());
+  BTGetRec(fb, 2, back.data(), back.size());
   EXPECT_EQ(IsamError, isam::err::kShortRead);
 }
 
@@ -37,7 +37,7 @@ TEST_F(RecordsTest, DeletedChainIsAStack) {
   for (int i = 1; i <= 5; ++i) {
     std::int32_t ref = 0;
     auto r = Rec(30, std::to_string(i));
-    BTAddRec(fb, ref, r.data());
+    BTAddRec(fb, ref, r.data(), r.size());
     ASSERT_EQ(ref, i);
   }
   BTDeleteRec(fb, 5);
@@ -45,7 +45,7 @@ TEST_F(RecordsTest, DeletedChainIsAStack) {
   EXPECT_EQ(BTUsedRecs(fb), 3);
   EXPECT_EQ(BTFileLen(fb), 5);
   std::vector<unsigned char> back(30);
-  BTGetRec(fb, 3, back.data());
+  BTGetRec(fb, 3, back.data(), back.size());
   EXPECT_EQ(I32(back, 0), 5);  // the chain link is what a deleted record shows
   EXPECT_EQ(back[4], '3');     // the rest stays
   auto dat = Bytes("data/t.DAT");
@@ -64,7 +64,7 @@ TEST_F(RecordsTest, DeletedChainIsAStack) {
   std::int32_t got[3];
   for (auto& g : got) {
     auto r = Rec(30, "again");
-    BTAddRec(fb, g, r.data());
+    BTAddRec(fb, g, r.data(), r.size());
   }
   EXPECT_EQ(got[0], 3);
   EXPECT_EQ(got[1], 5);
@@ -76,14 +76,14 @@ TEST_F(RecordsTest, RangeChecks) {
   IsamFileBlockPtr fb = CreateOpen(30, {});
   std::int32_t ref = 0;
   auto r = Rec(30, "a");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   BTDeleteRec(fb, 0);
   EXPECT_EQ(IsamError, isam::err::kRecordNrPastEnd);
   BTDeleteRec(fb, 2);
   EXPECT_EQ(IsamError, isam::err::kRecordNrPastEnd);
-  BTPutRec(fb, 0, r.data());
+  BTPutRec(fb, 0, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kBadRecordNr);
-  BTPutRec(fb, -3, r.data());
+  BTPutRec(fb, -3, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kBadRecordNr);
   EXPECT_EQ(BTUsedRecs(fb), 1);
 }
@@ -93,7 +93,7 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   for (int i = 0; i < 3; ++i) {
     std::int32_t ref = 0;
     auto r = Rec(30, "x");
-    BTAddRec(fb, ref, r.data());
+    BTAddRec(fb, ref, r.data(), r.size());
   }
   BTCloseFileBlock(fb);
   // FirstFree names record 2 whose link is 0: impossible.
@@ -103,7 +103,7 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   ASSERT_TRUE(IsamOK);
   std::int32_t ref = 77;
   auto r = Rec(30, "y");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
   EXPECT_EQ(ref, 77);
   EXPECT_EQ(BTUsedRecs(fb), 2);  // counters unchanged
@@ -111,7 +111,7 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   BTCloseFileBlock(fb);
   WriteBytes("data/t.DAT", 0, Le32(9));
   BTOpenFileBlock(fb, "data\\t");
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
   // A self-link is a valid-looking link; the walk of the checker stops.
   BTCloseFileBlock(fb);
@@ -135,43 +135,48 @@ TEST_F(RecordsTest, ConversionHookSeesEveryReadAndWrite) {
   ASSERT_TRUE(IsamOK);
   auto r = Rec(30, "milk");
   std::int32_t ref = 0;
-  BTAddRec(fb, ref, r.data());
+  BTAddRec(fb, ref, r.data(), r.size());
   EXPECT_EQ(r, Rec(30, "milk"));  // the caller's record is left alone
   EXPECT_EQ(Bytes("data/t.DAT")[30 + 4], 'M');
   std::vector<unsigned char> back(30);
-  BTGetRec(fb, ref, back.data());
+  BTGetRec(fb, ref, back.data(), back.size());
   EXPECT_EQ(back, r);
   EXPECT_EQ(calls, 2);
 }
 
 struct SmallRecord {
   std::int32_t Del = 0;
-  char Text[26] = {};
+  char Text[28] = {};
 };
 
 TEST_F(RecordsTest, TypedRecordsAreCheckedAgainstTheRecordLength) {
-  IsamFileBlockPtr fb = CreateOpen(30, {});
+  IsamFileBlockPtr fb = CreateOpen(sizeof(SmallRecord), {});
   SmallRecord rec;
   rec.Text[0] = 'q';
   std::int32_t ref = 0;
   BTAddRec(fb, ref, &rec);
-  ASSERT_TRUE(IsamOK);
+  ASSERT_TRUE(IsamOK) << IsamError;
   SmallRecord back;
   BTGetRec(fb, ref, &back);
   EXPECT_EQ(back.Text[0], 'q');
   BTCloseFileBlock(fb);
-  // A file whose records are longer than the structure is refused.
-  fb = CreateOpen(40, {}, "data\\long");
-  BTAddRec(fb, ref, &rec);
-  EXPECT_EQ(IsamError, isam::err::kIoError);
-  std::vector<unsigned char> r = Rec(40, "long");
-  BTAddRec(fb, ref, r.data());
-  back.Text[0] = 'z';
-  BTGetRec(fb, ref, &back);
-  EXPECT_EQ(IsamError, isam::err::kIoError);
-  EXPECT_EQ(back.Text[0], 'z');
-  BTPutRec(fb, ref, &rec);
-  EXPECT_EQ(IsamError, isam::err::kIoError);
+  // A file whose records are longer or shorter than the structure is
+  // refused: nothing is read into it or written from it.
+  for (std::int32_t len : {40, 30}) {
+    fb = CreateOpen(len, {}, "data\\other");
+    BTAddRec(fb, ref, &rec);
+    EXPECT_EQ(IsamError, isam::err::kDataFileDamaged) << len;
+    std::vector<unsigned char> r = Rec(len, "other");
+    BTAddRec(fb, ref, r.data(), r.size());
+    ASSERT_TRUE(IsamOK) << len;
+    back.Text[0] = 'z';
+    BTGetRec(fb, ref, &back);
+    EXPECT_EQ(IsamError, isam::err::kDataFileDamaged) << len;
+    EXPECT_EQ(back.Text[0], 'z') << len;
+    BTPutRec(fb, ref, &rec);
+    EXPECT_EQ(IsamError, isam::err::kDataFileDamaged) << len;
+    BTCloseFileBlock(fb);
+  }
 }
 
 }  // namespace
