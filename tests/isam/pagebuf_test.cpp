@@ -46,8 +46,10 @@ TEST_F(PageBufferTest, ReusesFreeEntriesLowestFirstThenLeastRecentlyUsed) {
 
   // Freed entries go before any held one, the lowest in the buffer first,
   // whatever the order they were freed in.
-  IsamPage* low = page[5] < page[6] ? page[5] : page[6];
-  IsamPage* high = low == page[5] ? page[6] : page[5];
+  // The buffer filled its entries lowest first, so page 5 holds the lower
+  // entry of the two (their addresses say nothing about their positions).
+  IsamPage* low = page[5];
+  IsamPage* high = page[6];
   isam::IsamReturnPage(high);
   isam::IsamReturnPage(low);
   ASSERT_TRUE(isam::IsamOK);
