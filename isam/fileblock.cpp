@@ -248,7 +248,29 @@ void BTCreateFileBlock(const IsamFileBlockName& FName, std::int32_t DatSLen,
 
 namespace {
 
-// Opens the data and index files and reads the headers (the raw open).
+// A chain header agrees with itself and with the slots it counts: NumRec
+// not negative, the chain either empty (-1 with a count of 0) or headed by
+// a slot 1..NumRec with a count 1..NumRec. Anything else is a damaged
+// header that would send allocations outside the file.
+bool ChainFits(const format::ChainHeader& h) {
+  if (h.NumRec < 0) return false;
+  if (h.FirstFree == -1) return h.NumberFree == 0;
+  return h.FirstFree >= 1 && h.FirstFree <= h.NumRec && h.NumberFree >= 1 &&
+         h.NumberFree <= h.NumRec;
+}
+
+// Whether a file of `size` bytes holds slot 0 and the `slots` slots after it
+// of `len` bytes each. A file may be longer (a write that failed part way),
+// never shorter.
+bool HoldsSlots(std::int64_t size, std::int64_t slots, std::int64_t len) {
+  return (slots + 1) * len <= size;
+}
+
+// Opens the data and index files and reads the headers (the raw open). The
+// headers are checked against their files before anything else is read or
+// written: a header that promises records, chains or pages the file does
+// not hold is refused (10190 for the data file, 10010 for the index), so a
+// damaged or cut file ends at the open instead of in every later call.
 IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
   IsamFileBlock* ifb = new (std::nothrow) IsamFileBlock;
   if (ifb == nullptr) {
@@ -271,6 +293,10 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
 
   IsamReset(ifb->DatF, false, readOnly);
   if (!IsamOK) return fail(0);
+  const std::int64_t datSize = IsamFileSize(ifb->DatF);
+  if (!IsamOK) return fail(0);
+  // A data file too short for its header is cut, not merely unreadable.
+  if (datSize < format::kDataHeaderLen) return fail(err::kDataFileDamaged);
   unsigned char hb[format::kDataHeaderLen];
   IsamGetBlock(ifb->DatF, 0, sizeof hb, hb);
   if (!IsamOK) return fail(0);
@@ -279,6 +305,8 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
   std::uint8_t keys = static_cast<std::uint8_t>(dh.Keys & 0xFF);
   if (dh.LenRec < MinRecLen) return fail(err::kRecordTooShort);
   if (keys > MaxNrOfKeys) return fail(err::kTooManyKeys);
+  if (!ChainFits(dh) || !HoldsSlots(datSize, dh.NumRec, dh.LenRec))
+    return fail(err::kDataFileDamaged);
   IsamDatIndDescr& d0 = ifb->DID[0];
   d0.FirstFree = dh.FirstFree;
   d0.NumberFree = dh.NumberFree;
@@ -292,10 +320,14 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
   }
   ifb->BlockLen = 0;
   ifb->MaxPages = 0;
+  const std::int64_t ixSize = keys > 0 ? IsamFileSize(ifb->IndF) : 0;
+  if (!IsamOK) return fail(0);
   for (int k = 1; k <= keys; ++k) {
     IsamDatIndDescr& d = ifb->DID[k];
     d.BlockOfs = ifb->BlockLen;
     unsigned char kb[format::kKeyHeaderLen];
+    // A header past the end: the index is cut inside block 0.
+    if (std::int64_t(d.BlockOfs) + format::kKeyHeaderLen > ixSize) return fail(err::kIndexDamaged);
     IsamGetBlock(ifb->IndF, d.BlockOfs, sizeof kb, kb);
     if (!IsamOK) return fail(0);
     format::KeyHeader kh;
@@ -306,6 +338,7 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
     int keyLen = format::DeriveKeyLen(kh.LenRec, pageSize);
     if (keyLen == 0) return fail(err::kBadPageLength);
     if (keyLen < 0) return fail(err::kBadHeaderKeyLength);
+    if (!ChainFits(kh) || kh.RootRef < 0 || kh.RootRef > kh.NumRec) return fail(err::kIndexDamaged);
     d.FirstFree = kh.FirstFree;
     d.NumberFree = kh.NumberFree;
     d.NumRec = kh.NumRec;
@@ -323,6 +356,8 @@ IsamFileBlock* OpenRaw(const FileNames& names, bool readOnly) {
     d.SequentialOK = false;
     d.SearchForSequentialEnabled = true;
   }
+  // Every key's pages lie in whole blocks of the file.
+  if (keys > 0 && !HoldsSlots(ixSize, ifb->MaxPages, ifb->BlockLen)) return fail(err::kIndexDamaged);
   if (dh.ADK != 0) return fail(err::kIndexDamaged);
 
   ifb->DataBuffered = false;

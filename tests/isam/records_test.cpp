@@ -107,12 +107,12 @@ TEST_F(RecordsTest, DamagedChainRefusesAllocation) {
   EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
   EXPECT_EQ(ref, 77);
   EXPECT_EQ(BTUsedRecs(fb), 2);  // counters unchanged
-  // A head outside 1..NumRec is refused the same way.
+  // A head outside 1..NumRec does not get that far: the open refuses it.
   BTCloseFileBlock(fb);
   WriteBytes("data/t.DAT", 0, Le32(9));
   BTOpenFileBlock(fb, "data\\t");
-  BTAddRec(fb, ref, r.data(), r.size());
-  EXPECT_EQ(IsamError, isam::err::kFreeChainDamaged);
+  EXPECT_EQ(IsamError, isam::err::kDataFileDamaged);
+  EXPECT_EQ(fb, nullptr);
   // A self-link is a valid-looking link; the walk of the checker stops.
   BTCloseFileBlock(fb);
   WriteBytes("data/t.DAT", 0, Le32(2));
