@@ -248,6 +248,11 @@ std::int64_t IsamFileSize(IsamFile& f) {
   return s;
 }
 
+bool IsamHeldElsewhere() {
+  return !IsamOK && IsamError == err::kIoError && IsamDOSFunc == kFuncOpen &&
+         (IsamDOSError == EWOULDBLOCK || IsamDOSError == EAGAIN);
+}
+
 void IsamFlush(IsamFile& f) {
   if (!CheckHandle(f, kFuncFlush)) return;
   if (env->Sync(f.Handle) != 0) {

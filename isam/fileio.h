@@ -76,6 +76,9 @@ void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* s
 // Writes len zero bytes at ref.
 void IsamPutDummyBlock(IsamFile& f, std::int64_t ref, std::int64_t len);
 std::int64_t IsamFileSize(IsamFile& f);
+// Whether the last failure was an open refused because another program (or
+// another open here) holds the file: 10140 from the exclusive lock.
+bool IsamHeldElsewhere();
 void IsamFlush(IsamFile& f);
 
 }  // namespace isam

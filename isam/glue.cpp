@@ -13,6 +13,7 @@
 #include "isam/beside.h"
 #include "isam/dberrors.h"
 #include "isam/errors.h"
+#include "isam/fileio.h"
 
 namespace glue {
 
@@ -47,6 +48,41 @@ bool Retry(Catalogue& c, Call call) {
     TELLERROR(c, IsamError);
     return false;
   }
+  return true;
+}
+
+// Why an open fileblock is not this catalogue's file, as a store error: a
+// record length other than the catalogue's record (10190), or keys other
+// than its keys (10010); 0 when it is. A header byte flipped on disk must
+// not make the module's record be read or written at another length, nor
+// its keys go to indexes that cannot hold them.
+std::int32_t NotTheCatalogues(const Catalogue& c) {
+  if (BTDatRecordSize(c.fb) != c.recLen) return err::kDataFileDamaged;
+  if (BTNrOfKeys(c.fb) != static_cast<std::int32_t>(c.keys.size())) return err::kIndexDamaged;
+  for (std::size_t k = 0; k < c.keys.size(); ++k) {
+    const auto nr = static_cast<std::int32_t>(k) + 1;
+    if (BTKeyLen(c.fb, nr) != c.keys[k].len || BTAllowDupKeys(c.fb, nr) != c.keys[k].dups)
+      return err::kIndexDamaged;
+  }
+  return 0;
+}
+
+// Opens the catalogue's fileblock and checks it is the catalogue's; a file
+// that is not is closed again and the open fails with the reason.
+bool OpenAsCatalogue(Catalogue& c) {
+  BTOpenFileBlock(c.fb, IsamFileBlockName(c.name));
+  if (!IsamOK) {
+    c.fb = nullptr;
+    return false;
+  }
+  if (const std::int32_t why = NotTheCatalogues(c)) {
+    BTCloseFileBlock(c.fb);
+    c.fb = nullptr;
+    IsamOK = false;
+    IsamError = why;
+    return false;
+  }
+  InstallCheck(c);
   return true;
 }
 
@@ -85,7 +121,6 @@ void RELEASE(Catalogue& c) {
 }
 
 bool OPENEDFILES(Catalogue& c) {
-  const IsamFileBlockName name(c.name);
   // A build beside the file that was stopped is completed or cleared first.
   if (!c.fb) FINISHBESIDE(c.name);
   for (int attempt = 0; attempt < kOpenTries; ++attempt) {
@@ -93,14 +128,14 @@ bool OPENEDFILES(Catalogue& c) {
       StoreCount(c);
       return true;
     }
-    BTOpenFileBlock(c.fb, name, false, false, false, false);
-    if (IsamOK) {
-      InstallCheck(c);
+    if (OpenAsCatalogue(c)) {
       StoreCount(c);
       return true;
     }
-    c.fb = nullptr;
     const std::int32_t error = IsamError;
+    // Another program holds the file: nothing to repair, and a rebuild
+    // would work on files that are not ours to change.
+    if (IsamHeldElsewhere()) break;
     if (error == err::kIndexDamaged) {
       if (!YESNO(c, "Index file defective. Rebuild it?")) return false;
     } else if (error == err::kFileNotFound) {
@@ -120,15 +155,7 @@ bool OPENEDFILES(Catalogue& c) {
   return false;
 }
 
-bool OPENRAW(Catalogue& c) {
-  BTOpenFileBlock(c.fb, IsamFileBlockName(c.name));
-  if (!IsamOK) {
-    c.fb = nullptr;
-    return false;
-  }
-  InstallCheck(c);
-  return true;
-}
+bool OPENRAW(Catalogue& c) { return OpenAsCatalogue(c); }
 
 void OPENIT(Catalogue& c) {
   if (c.fb) BTCloseFileBlock(c.fb);

@@ -104,7 +104,10 @@ void RELEASE(Catalogue& c);
 
 // The open-or-create loop; at most kOpenTries attempts, then a message and
 // false. A missing file without save copy is created empty and false returned
-// (the next OPENIT opens it).
+// (the next OPENIT opens it). A file whose record length or keys are not the
+// catalogue's is refused as damaged (10190, 10010) and offered the repair; a
+// file another program holds is neither repaired nor changed: the message
+// comes at once.
 bool OPENEDFILES(Catalogue& c);
 // Closes everything, opens again, refreshes SMAXREC.
 void OPENIT(Catalogue& c);
@@ -217,7 +220,8 @@ extern ProgressFn PROGRESS;
 void SHOWPROGRESS(int colour, int x, int y, int line, int size = 30, int font = 4);
 
 // Opens the catalogue's fileblock with its record check installed (no
-// questions, no rebuild); false with the store's status when it fails.
+// questions, no rebuild); false with the store's status when it fails or
+// the file is not the catalogue's (as OPENEDFILES).
 bool OPENRAW(Catalogue& c);
 
 // The rebuild that never loses a record, for a closed catalogue file: when
