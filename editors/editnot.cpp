@@ -10,10 +10,13 @@
 #include "graph/keyboard.h"
 #include "screen/primitives.h"
 #include "shell/cfgfiles.h"
+#include "shell/langs.h"
 
 namespace editnot {
 
 namespace {
+
+constexpr std::int32_t kNotLoggedText = 24;  // "writea": the word was not recorded
 
 glue::Catalogue MakeCatalogue() {
   glue::Catalogue c = glue::CATALOGUEOF<NOTDEF>(
@@ -103,7 +106,9 @@ void EDITPRODNOT(std::string_view word) {
   // asks: it is simply not logged.
   if (kiosk::TrimRight(word).empty()) return;
   if (!SETUPN()) return;
-  glue::OPENIT(NOTFILE);  // a log created just now opens here
+  // A log created just now opens here; one that failed to open (held by
+  // another kiosk, or beyond repair) has been reported and is not retried.
+  if (!NOTFILE.OK && isam::IsamOK) glue::OPENIT(NOTFILE);
   cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);
   MACHINENO = cfgfiles::MACHINENO.view();
   screen::CLEAR_PROMPT();
@@ -120,12 +125,18 @@ void EDITPRODNOT(std::string_view word) {
   NOTFOUND.TIME = screen::GETTIME().view();
   NOTFOUND.DATE = screen::GETDATE().view();
 
-  if (NOTFILE.OK) {
-    NOTFILE.record = &NOTFOUND;
-    glue::NEWSTRUCTURE(NOTFILE);
-  }
+  NOTFILE.record = &NOTFOUND;
+  const bool logged = NOTFILE.OK && glue::NEWSTRUCTURE(NOTFILE);
   glue::CLOSEIT(NOTFILE);
   glue::RELEASE(NOTFILE);
+  // The staff rely on the log; a word it lost is said, not dropped.
+  if (!logged && NOTFILE.tell && !kiosk::TrimRight(word).empty()) {
+    langs::GETEXACT("writea", kNotLoggedText);
+    std::string text(screen::TEMP.view());
+    text += ' ';
+    text += word;
+    NOTFILE.tell(text);
+  }
 }
 
 void ResetForTest() {

@@ -117,7 +117,9 @@ bool SETUPN();
 
 // Records one word with the machine number, time and date. Starts the store
 // and releases it again when done; the caller must have closed its own
-// files. A word that is empty without its trailing blanks is not recorded.
+// files. A word that is empty without its trailing blanks is not recorded;
+// any other word the log cannot take (a log another kiosk holds, a failed
+// write) is reported on the prompt box with the word.
 void EDITPRODNOT(std::string_view word);
 
 // ---- Fields

@@ -1,5 +1,5 @@
 # -*- coding: utf-8 -*-
-# Headings ("head", lines 1..23) and single texts ("writea", lines 1..23).
+# Headings ("head", lines 1..23) and single texts ("writea", lines 1..24).
 HEAD = {
 "E": ["Product editor", "Map editor", "Words not found", "Utilities", "Writing the report",
       "Change", "Delete", "Copy", "Add", "Moving the products of the shelf",
@@ -37,7 +37,8 @@ WRITEA = {
       "Saving the changes...", "Nothing found.", "Move a shelf: first find the shelf",
       "Start with a letter or a digit",
       "Please type a number as the question asks",
-      "The settings could not be saved; the old settings are kept"],
+      "The settings could not be saved; the old settings are kept",
+      "This word could not be recorded for the staff:"],
 "F": ["Recherche en cours, veuillez patienter...", "Veuillez patienter...", "Suppression des anciens fichiers...",
       "Création d'un nouveau fichier vide...", "Ouverture du fichier...", "Fermeture du fichier...", "Terminé.",
       "Enregistrement de toutes les fiches dans le fichier texte...", "Relecture des fiches depuis le fichier texte...",
@@ -46,7 +47,8 @@ WRITEA = {
       "Masquage du rayon sur le plan...", "Réaffichage du rayon sur le plan...", "Enregistrement des modifications...",
       "Aucun résultat.", "Déplacer un rayon : cherchez d'abord le rayon", "Commencez par une lettre ou un chiffre",
       "Veuillez taper un nombre comme l'indique la question",
-      "Les réglages n'ont pas pu être enregistrés ; les anciens réglages sont conservés"],
+      "Les réglages n'ont pas pu être enregistrés ; les anciens réglages sont conservés",
+      "Ce mot n'a pas pu être enregistré pour le personnel :"],
 "I": ["Ricerca in corso, attendere prego...", "Attendere prego...", "Eliminazione dei vecchi archivi...",
       "Creazione di un nuovo archivio vuoto...", "Apertura dell'archivio...", "Chiusura dell'archivio...", "Fatto.",
       "Salvataggio di tutte le schede nel file di testo...", "Rilettura delle schede dal file di testo...",
@@ -56,7 +58,8 @@ WRITEA = {
       "Salvataggio delle modifiche...", "Nessun risultato.", "Sposta uno scaffale: prima cerca lo scaffale",
       "Inizia con una lettera o una cifra",
       "Digiti un numero come indicato dalla domanda",
-      "Impossibile salvare le impostazioni; restano quelle precedenti"],
+      "Impossibile salvare le impostazioni; restano quelle precedenti",
+      "Non è stato possibile registrare questa parola per il personale:"],
 "S": ["Buscando, espere por favor...", "Espere por favor...", "Eliminando los archivos antiguos...",
       "Creando un archivo nuevo vacío...", "Abriendo el archivo...", "Cerrando el archivo...", "Terminado.",
       "Guardando todas las fichas en el archivo de texto...", "Leyendo de nuevo las fichas del archivo de texto...",
@@ -66,7 +69,8 @@ WRITEA = {
       "Guardando los cambios...", "No se ha encontrado nada.", "Mover un estante: busque primero el estante",
       "Empiece por una letra o un número",
       "Escriba un número como indica la pregunta",
-      "No se han podido guardar los ajustes; se conservan los anteriores"],
+      "No se han podido guardar los ajustes; se conservan los anteriores",
+      "No se ha podido registrar esta palabra para el personal:"],
 "P": ["A pesquisar, aguarde por favor...", "Aguarde por favor...", "A remover os ficheiros antigos...",
       "A criar um ficheiro novo vazio...", "A abrir o ficheiro...", "A fechar o ficheiro...", "Concluído.",
       "A guardar todos os registos no ficheiro de texto...", "A ler de novo os registos do ficheiro de texto...",
@@ -76,7 +80,8 @@ WRITEA = {
       "A guardar as alterações...", "Nada encontrado.", "Mover uma prateleira: procure primeiro a prateleira",
       "Comece por uma letra ou um algarismo",
       "Escreva um número como indica a pergunta",
-      "Não foi possível guardar as definições; mantêm-se as anteriores"],
+      "Não foi possível guardar as definições; mantêm-se as anteriores",
+      "Não foi possível registar esta palavra para o pessoal:"],
 }
 
 # Search texts: vell!11 line 1 (the question), vell!10 line 1 (see-also
