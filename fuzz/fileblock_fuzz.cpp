@@ -1,8 +1,11 @@
 // Fuzz target: arbitrary bytes as a fileblock's data, index and dialog files,
 // read by the support reports (which run the checker), then opened and walked
-// the way the kiosk walks them. Whatever the files hold,
-// the store must answer with status numbers: no crash, no endless loop, no
-// sanitizer report.
+// the way the kiosk walks them, and opened by the catalogue glue as each of
+// the kiosk's three catalogues does (its own record length and keys, its
+// record in a buffer of exactly that length, the repair on a refused open)
+// and a record added. Whatever the files hold, the store must answer with
+// status numbers: no crash, no endless loop, no sanitizer report, no file
+// grown far beyond what the input gave.
 //
 // Input: 4 bytes data file length, 4 bytes index file length (both
 // little-endian, cut to what follows), the data file, the index file, and
@@ -23,6 +26,7 @@
 #include "common/hostpath.h"
 #include "isam/check.h"
 #include "isam/fileblock_report.h"
+#include "isam/glue.h"
 #include "isam/isam.h"
 
 namespace {
@@ -92,6 +96,65 @@ void AddFindDelete(isam::IsamFileBlockPtr fb) {
   isam::BTDeleteRec(fb, ref);
 }
 
+// The kiosk's catalogues: record length and keys (products, map elements,
+// the not-found log).
+struct Shape {
+  std::int32_t recLen;
+  std::vector<glue::KeyDef> keys;
+};
+const Shape kShapes[] = {
+    {784, {{110, false}, {36, true}, {15, true}, {15, true}}},
+    {260, {{45, false}, {15, true}, {15, true}}},
+    {816, {{110, false}}},
+};
+
+std::uintmax_t SizeOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? static_cast<std::uintmax_t>(st.st_size) : 0;
+}
+
+// The glue's open-or-repair and add, as a module does it, with the module's
+// record on the heap at exactly the catalogue's length: the file's header
+// decides nothing about how many bytes move.
+void GlueOpenAndAdd(const Shape& shape, const std::string& dir, std::size_t given) {
+  std::vector<unsigned char> record(static_cast<std::size_t>(shape.recLen), 0);
+  record[4] = 1;
+  record[5] = 'M';
+  glue::Catalogue c;
+  c.name = "data\\f";
+  c.recLen = shape.recLen;
+  c.keys = shape.keys;
+  c.pages = 8;
+  c.record = record.data();
+  c.buildKey = [](const void* rec, int k) {
+    return std::string(1, static_cast<const char*>(rec)[5]) + std::to_string(k);
+  };
+  c.rebuild = [&c] { return glue::REBUILDFROMDATA(c) >= 0; };
+  if (!glue::SETUP(c)) return;
+  if (!c.OK) glue::OPENIT(c);  // a file created just now
+  if (c.OK && glue::NEWSTRUCTURE(c)) {
+    std::vector<unsigned char> back(record.size());
+    isam::BTGetRec(c.fb, c.ACTREC, back.data(), back.size());
+    if (isam::IsamOK && back != record) std::abort();
+  }
+  glue::RELEASE(c);
+  // A rebuild keeps what the input held plus one record and fresh indexes;
+  // a damaged header must never make the files grow beyond that.
+  const std::uintmax_t limit = given + 2 * static_cast<std::uintmax_t>(shape.recLen) + (1u << 20);
+  if (SizeOf(dir + "/data/f.DAT") > limit || SizeOf(dir + "/data/f.IX") > limit) std::abort();
+}
+
+void WriteInput(const std::string& dir, const std::uint8_t* p, std::size_t datLen,
+                std::size_t ixLen, std::size_t diaLen) {
+  WriteFile(dir + "/data/f.DAT", p, datLen);
+  WriteFile(dir + "/data/f.IX", p + datLen, ixLen);
+  if (diaLen > 0)
+    WriteFile(dir + "/data/f.DIA", p + datLen + ixLen, diaLen);
+  else
+    ::unlink((dir + "/data/f.DIA").c_str());
+  ::unlink((dir + "/data/f.DAT.old").c_str());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,12 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   rest -= ixLen;
   const std::string dir = WorkFolder();
   const std::uint8_t* p = data + 8;
-  WriteFile(dir + "/data/f.DAT", p, datLen);
-  WriteFile(dir + "/data/f.IX", p + datLen, ixLen);
-  if (rest > 0)
-    WriteFile(dir + "/data/f.DIA", p + datLen + ixLen, rest);
-  else
-    ::unlink((dir + "/data/f.DIA").c_str());
+  WriteInput(dir, p, datLen, ixLen, rest);
 
   isam::ResetForTest();
   kiosk::SetWorkFolder(dir);
@@ -131,5 +189,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   isam::BTExitIsam();
   isam::ResetForTest();
+  for (const Shape& shape : kShapes) {
+    WriteInput(dir, p, datLen, ixLen, rest);
+    GlueOpenAndAdd(shape, dir, datLen + ixLen);
+    isam::ResetForTest();
+  }
   return 0;
 }
