@@ -17,6 +17,13 @@ using isam_test::StoreTest;
 
 constexpr std::int32_t kLen = 40;
 
+// One damaged header field: a 32-bit value written at a byte offset.
+struct HeaderCase {
+  const char* what;
+  std::int64_t at;
+  std::int32_t value;
+};
+
 class OpenChecksTest : public StoreTest {
  protected:
   // Ten records with two keys; 3 and 7 deleted again (a chain of two).
@@ -53,11 +60,7 @@ class OpenChecksTest : public StoreTest {
 TEST_F(OpenChecksTest, DataHeadersThatDisagreeWithTheFileAreRefused) {
   Build();
   const auto good = Bytes("data/t.DAT");
-  struct Case {
-    const char* what;
-    std::int64_t at;
-    std::int32_t value;
-  } cases[] = {
+  const HeaderCase cases[] = {
       {"record count past the end", 8, 11},
       {"record count negative", 8, -1},
       {"chain head past the records", 0, 11},
@@ -68,7 +71,7 @@ TEST_F(OpenChecksTest, DataHeadersThatDisagreeWithTheFileAreRefused) {
       {"a chain with a head and no count", 4, 0},
       {"record length that leaves the records past the end", 12, kLen * 2},
   };
-  for (const Case& c : cases) {
+  for (const HeaderCase& c : cases) {
     WriteBytes("data/t.DAT", 0, good);
     WriteBytes("data/t.DAT", c.at, Le32(c.value));
     EXPECT_EQ(OpenError(), err::kDataFileDamaged) << c.what;
@@ -94,11 +97,7 @@ TEST_F(OpenChecksTest, IndexHeadersThatReachPastTheIndexFileAreRefused) {
   const auto good = Bytes("data/t.IX");
   const std::int64_t block = (10 + 9) * 62 + 6 + (4 + 9) * 62 + 6;
   const std::int64_t key2 = (10 + 9) * 62 + 6;
-  struct Case {
-    const char* what;
-    std::int64_t at;
-    std::int32_t value;
-  } cases[] = {
+  const HeaderCase cases[] = {
       {"page count past the end", 8, 2},
       {"second key's page count past the end", key2 + 8, 5},
       {"root past the pages", 16, 2},
@@ -106,7 +105,7 @@ TEST_F(OpenChecksTest, IndexHeadersThatReachPastTheIndexFileAreRefused) {
       {"free page head past the pages", 0, 3},
       {"free page count above the pages", key2 + 4, 2},
   };
-  for (const Case& c : cases) {
+  for (const HeaderCase& c : cases) {
     std::filesystem::resize_file(Path("data/t.IX"), 0);
     WriteBytes("data/t.IX", 0, good);
     WriteBytes("data/t.IX", c.at, Le32(c.value));
