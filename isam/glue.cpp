@@ -323,7 +323,7 @@ bool WALKKEY(Catalogue& c, int keyNr,
 }
 
 bool READRECORD(Catalogue& c, std::int32_t refNr, void* rec) {
-  BTGetRecSized(c.fb, refNr, rec, static_cast<std::size_t>(c.recLen));
+  BTGetRec(c.fb, refNr, rec, static_cast<std::size_t>(c.recLen));
   if (IsamOK) return true;
   TELLERROR(c, IsamError);
   return false;
@@ -337,7 +337,7 @@ bool LIVEOFKEY(Catalogue& c, int keyNr, const std::function<bool(std::string_vie
   std::vector<char> rec(static_cast<std::size_t>(c.recLen));
   const bool walked = WALKKEY(c, keyNr, [&](std::int32_t ref, const IsamKeyStr& key) {
     if (ref == 0 || !entryHolds(key.view())) return true;
-    BTGetRecSized(c.fb, ref, rec.data(), rec.size());
+    BTGetRec(c.fb, ref, rec.data(), rec.size());
     std::int32_t del = 0;
     std::memcpy(&del, rec.data(), sizeof del);
     if (IsamOK && del == 0 && recordHolds(rec.data())) found.push_back(ref);
