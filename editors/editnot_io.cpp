@@ -1,18 +1,16 @@
 // The log's exchange file data\notfound.txt: export, import, the log made
 // afresh from it (built beside the old one, swapped in when complete) and
 // the rebuild.
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "common/clock.h"
-#include "common/hostpath.h"
 #include "common/text.h"
 #include "common/textfile.h"
 #include "editors/editnot.h"
 #include "editors/editnot_screens.h"
 #include "editors/report.h"
+#include "isam/beside.h"
 #include "isam/isam.h"
 #include "screen/primitives.h"
 #include "screen/prompt.h"
@@ -21,9 +19,6 @@
 namespace editnot {
 
 namespace {
-
-// The log under construction, beside the one in use.
-constexpr const char* kSideName = "data\\NotFoundNew";
 
 constexpr std::int32_t kProgressSize = 35;
 
@@ -35,29 +30,6 @@ void AppendEntry(std::string& out, const NOTDEF& rec) {
     out += FieldText(rec, f);
     out += "\r\n";
   }
-}
-
-std::string HostFile(std::string_view fileBlock, const char* extension) {
-  return kiosk::HostPath(isam::IsamForceExtension(fileBlock, extension).view());
-}
-
-void RemoveSideFiles() {
-  std::error_code ec;
-  for (const char* ext : {isam::DatExtension, isam::IxExtension, isam::DiaExtension})
-    std::filesystem::remove(HostFile(kSideName, ext), ec);
-}
-
-// The side log's files take the place of the log's. The data file goes
-// first: should the index not follow, the log opens as damaged and is
-// rebuilt from that data file.
-bool SwapIn() {
-  std::error_code ec;
-  for (const char* ext : {isam::DatExtension, isam::IxExtension}) {
-    std::filesystem::rename(HostFile(kSideName, ext), HostFile(kFileName, ext), ec);
-    if (ec) return false;
-  }
-  std::filesystem::remove(HostFile(kFileName, isam::DiaExtension), ec);
-  return true;
 }
 
 }  // namespace
@@ -115,35 +87,11 @@ bool TESTNEW() {
     TellText(kNoTextFile);
     return false;
   }
-  glue::Catalogue side = NOTFILE;
-  glue::ResetState(side);
-  side.name = kSideName;
-  side.rebuild = nullptr;
-
-  Progress(253, 300, 3);
-  RemoveSideFiles();  // what an interrupted build left
-  Progress(128, 300, 3);
-  Progress(253, 400, 4);
-  bool ok = glue::CREATEFILE(side);
-  kiosk::clock::SleepMs(100);
-  ok = ok && glue::OPENRAW(side);
-  Progress(128, 400, 4);
-  Progress(253, 500, 5);
-  Progress(128, 500, 5);
+  NOTFILE.record = &NOTFOUND;
   std::int32_t added = 0;
-  ok = ok && IMPORTNOT(side, in, added);
+  const bool ok = glue::BUILDBESIDE(NOTFILE, [&] { return IMPORTNOT(NOTFILE, in, added); }, Progress);
   in.Close();
-  Progress(253, 600, 6);
-  if (side.fb) {
-    isam::BTCloseFileBlock(side.fb);
-    ok = ok && isam::IsamOK;
-  }
-  ok = ok && SwapIn();
-  Progress(128, 600, 6);
-  if (!ok) {
-    RemoveSideFiles();
-    TellText(kImportFailed);
-  }
+  if (!ok) TellText(kImportFailed);
   isam::IsamClearOK();
   return ok;
 }

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "editors/rebuild.h"
+#include "isam/check.h"
+#include "tests/support/killed_run.h"
 #include "tests/editors/notfound_fixture.h"
 
 namespace {
@@ -86,6 +88,80 @@ TEST_F(FilesTest, NewFileFromTextKeepsTheLogWhenTheTextIsMissingOrTheBuildFails)
   EXPECT_EQ(Slots(), (std::vector<std::string>{"alpha", "beta"}));
   EXPECT_TRUE(LogKeysRight());
   EXPECT_GE(openErrors_, 3) << "each refusal is shown for 5 seconds";
+}
+
+// Ends the process as a kill would once the mark of a finished side build
+// is made.
+class EndWhenMarked : public isam::IsamEnv {
+ public:
+  int Open(const std::string& path, int flags, int mode) override {
+    const int fd = IsamEnv::Open(path, flags, mode);
+    if (path.size() > 5 && path.compare(path.size() - 5, 5, ".DONE") == 0) mark_ = fd;
+    return fd;
+  }
+  int Close(int fd) override {
+    const int r = IsamEnv::Close(fd);
+    if (fd == mark_ && mark_ >= 0) ::_exit(testsupport::kEndedPartWay);
+    return r;
+  }
+
+ private:
+  int mark_ = -1;
+};
+
+// Making the log afresh from text, stopped at any write: the old entries or
+// the new ones, never part of them, no side files after the next open, and
+// the exchange file untouched.
+TEST_F(FilesTest, StoppedNewFileFromTextLeavesTheOldLogOrTheNewOne) {
+  std::vector<std::string> fresh;
+  for (int i = 0; i < 120; ++i) fresh.push_back("fresh" + std::to_string(i));
+  Words(fresh);
+  OpenLog();
+  ASSERT_TRUE(editnot::EXPORTNOT());
+  CloseLog();
+  const std::string list = ReadText("data/notfound.txt");
+  const std::vector<std::string> old = {"alpha", "beta", "gamma"};
+  const auto remake = [&] {
+    fs::remove(folder_ / "data" / "NotFound.DAT");
+    fs::remove(folder_ / "data" / "NotFound.IX");
+    Words(old);
+  };
+  const auto import = [] {
+    if (!editnot::SETUPN()) return;
+    editnot::TESTNEW();
+  };
+  remake();
+  const long writes = testsupport::CountWrites(import).store;
+  ASSERT_GT(writes, 120);
+  // Stopped at store writes, and once just after the swap's completion mark
+  // was made (stop 0), before the new files took the old ones' place.
+  std::vector<long> stops = testsupport::StopsOver(writes);
+  stops.push_back(0);
+  for (long stop : stops) {
+    SCOPED_TRACE("stopped at store write " + std::to_string(stop) + " of " + std::to_string(writes));
+    remake();
+    if (stop > 0) {
+      EXPECT_TRUE(testsupport::RunEndedAt(stop, 0, import));
+    } else {
+      EXPECT_TRUE(testsupport::RunEndedAt(0, 0, [&] {
+        EndWhenMarked env;
+        isam::SetEnv(&env);
+        import();
+      }));
+    }
+    const std::vector<std::string> now = Slots();
+    if (stop > 0) {
+      EXPECT_TRUE(now == old || now == fresh) << now.size() << " entries";
+    } else {
+      EXPECT_EQ(now, fresh) << "the next open completes a marked swap";
+    }
+    EXPECT_TRUE(LogKeysRight());
+    const isam::CheckReport check = isam::IsamCheckFileBlock(editnot::kFileName);
+    EXPECT_TRUE(check.Ok()) << (check.Problems.empty() ? "" : check.Problems.front());
+    for (const char* side : {"NotFoundNew.DAT", "NotFoundNew.IX", "NotFoundNew.DONE"})
+      EXPECT_FALSE(fs::exists(folder_ / "data" / side)) << side;
+    EXPECT_EQ(ReadText("data/notfound.txt"), list);
+  }
 }
 
 TEST_F(FilesTest, RebuildRestoresKeysFromTheDataFileAndRefreshesTheText) {
