@@ -5,6 +5,8 @@
 // starts. A hook left empty makes its menu choice return at once.
 #include "shell/kiosk.h"
 
+#include "common/atomicfile.h"
+#include "common/hostpath.h"
 #include "editors/editnot.h"
 #include "editors/mapedit.h"
 #include "editors/prodfile_editor.h"
@@ -33,6 +35,9 @@ int KioskMain() {
   langs::EditConfigHook = editcfg::EDITCONFIG;
   langs::EditZonesHook = editzone::EDITZONES;
   InstallStoreErrorTexts();
+  // A file written whole by a kiosk that was killed (an export, a report,
+  // the configuration) leaves its temporary beside the file it replaces.
+  kiosk::RemovePartialFiles(kiosk::WorkFolder(), true);
   return MAINROUTINE();
 }
 

@@ -104,6 +104,20 @@ case "$CASE" in
     same "$(shot edit change)" "$(shot wrong again)" || fail "a wrong password did not return to the editor's menu"
     same "$(shot edit staff)" "$(shot wrong staff)" || fail "leaving the editor did not return to the staff menu"
     ;;
+  leftovers)
+    # The temporaries a killed export or configuration change left are gone
+    # after the next start; files that only look alike stay.
+    PREPARE='printf half > data/prodlist.txt.partial-a1B2c3; printf x > lang/config.txt.partial-Zz09yy;
+             printf keep > data/prodlist.txt.partial; mkdir -p docs; printf keep > docs/my.partial-notes.txt' \
+      run left '{ESC}{ESC}'
+    quit_by_itself left
+    w="$TMP/left/work"
+    [ ! -e "$w/data/prodlist.txt.partial-a1B2c3" ] || fail "an export's temporary was left"
+    [ ! -e "$w/lang/config.txt.partial-Zz09yy" ] || fail "the configuration's temporary was left"
+    [ -e "$w/data/prodlist.txt.partial" ] || fail "a file without a temporary's suffix was removed"
+    [ -e "$w/docs/my.partial-notes.txt" ] || fail "a file with the mark inside its name was removed"
+    cmp -s "$INSTALL/data/prodlist.txt" "$w/data/prodlist.txt" || fail "the exchange file changed"
+    ;;
   *)
     fail "unknown case"
     ;;
