@@ -36,12 +36,13 @@ constexpr const char* kUsageText =
     "folder (default " KIOSK_STORE_DIR ").\n"
     "\n"
     "commands:\n"
-    "  import products|map|zones FILE    replace a catalogue by the one in FILE\n"
-    "  export products|map|zones [FILE]  write a catalogue's exchange file\n"
-    "  check                             check every record file\n"
-    "  rebuild products|map              rebuild a record file's indexes\n"
-    "  report products [FILE]            write the product report\n"
-    "  help [COMMAND]                    this text, or a command's\n"
+    "  import products|map|zones|notfound FILE    replace a catalogue by FILE\n"
+    "  export products|map|zones|notfound [FILE]  write a catalogue's exchange file\n"
+    "  check                                      check every record file\n"
+    "  rebuild products|map|notfound              rebuild a record file's indexes\n"
+    "  report products|map|notfound [FILE]        write a catalogue's report\n"
+    "  top-not-found [FILE]                       the words most often not found\n"
+    "  help [COMMAND]                             this text, or a command's\n"
     "\n"
     "exit codes: 0 done, 1 failed or a problem found, 2 bad command line,\n"
     "3 a running kiosk holds the files (nothing changed), 4 no working folder.\n";
@@ -49,15 +50,16 @@ constexpr const char* kUsageText =
 const std::map<std::string, std::string>& CommandHelp() {
   static const std::map<std::string, std::string> help{
       {"import",
-       "usage: kiosk-admin [--dir DIR] import products|map|zones FILE\n"
+       "usage: kiosk-admin [--dir DIR] import products|map|zones|notfound FILE\n"
        "\n"
        "Copies FILE over the catalogue's exchange file in the working folder\n"
-       "(data/prodlist.txt, data/Shelves.txt) and makes the record file afresh\n"
+       "(data/prodlist.txt, data/Shelves.txt, data/notfound.txt) and makes the\n"
+       "record file afresh\n"
        "from it, as the utilities' \"new file from text\" does; zones: FILE, a\n"
        "zone table, replaces data/zonedef.txt once it is checked. Prints the\n"
        "records now in the file. Refused (exit 3) while a kiosk holds the file.\n"},
       {"export",
-       "usage: kiosk-admin [--dir DIR] export products|map|zones [FILE]\n"
+       "usage: kiosk-admin [--dir DIR] export products|map|zones|notfound [FILE]\n"
        "\n"
        "Writes every live record to the catalogue's exchange file in the\n"
        "working folder, and copies it to FILE when one is given; zones: copies\n"
@@ -71,15 +73,24 @@ const std::map<std::string, std::string>& CommandHelp() {
        "One line per file (\"ok\" or \"problem: ...\"); exit 1 on any problem.\n"
        "`fileblock check NAME` in the working folder shows the details.\n"},
       {"rebuild",
-       "usage: kiosk-admin [--dir DIR] rebuild products|map\n"
+       "usage: kiosk-admin [--dir DIR] rebuild products|map|notfound\n"
        "\n"
        "Rebuilds every index of the record file from its records (no record is\n"
        "lost) and then refreshes its exchange file, as the utilities' rebuild.\n"},
       {"report",
-       "usage: kiosk-admin [--dir DIR] report products [FILE]\n"
+       "usage: kiosk-admin [--dir DIR] report products|map|notfound [FILE]\n"
        "\n"
-       "Writes the product report docs/ItemsList.txt of the working folder, and\n"
-       "copies it to FILE when one is given.\n"},
+       "Writes the catalogue's printed list in the working folder\n"
+       "(docs/ItemsList.txt, docs/MapElementList.txt, docs/NotFoundList.txt),\n"
+       "and copies it to FILE when one is given.\n"},
+      {"top-not-found",
+       "usage: kiosk-admin [--dir DIR] top-not-found [FILE]\n"
+       "\n"
+       "The words shoppers looked for and did not find, most often first, one\n"
+       "line each: COUNT, WORD, the kiosks that logged it (comma-separated) and\n"
+       "the last date, separated by tabs, in UTF-8. Also writes the top list\n"
+       "docs/NotFoundTop.txt of the working folder (the staff screen's list, in\n"
+       "the kiosk's language), and copies it to FILE when one is given.\n"},
       {"help", "usage: kiosk-admin help [COMMAND]\n"},
   };
   return help;
@@ -167,16 +178,17 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   // The arguments of each command: a catalogue, then a file (needed or not).
   Kind kind = Kind::Products;
-  const bool takesKind = command != "check";
+  const bool takesKind = command != "check" && command != "top-not-found";
   if (takesKind && (rest.empty() || !KindOf(rest[0], kind)))
-    return UsageError(err, command + " needs products, map or zones");
+    return UsageError(err, command + " needs products, map, zones or notfound");
   const std::size_t files = takesKind ? rest.size() - 1 : rest.size();
   const bool fileNeeded = command == "import" || (command == "export" && kind == Kind::Zones);
-  const bool fileAllowed = command == "import" || command == "export" || command == "report";
+  const bool fileAllowed =
+      command == "import" || command == "export" || command == "report" || command == "top-not-found";
   if ((fileNeeded && files != 1) || (!fileAllowed && files != 0) || files > 1)
     return UsageError(err, "wrong arguments for " + command);
-  if ((command == "rebuild" && kind == Kind::Zones) || (command == "report" && kind != Kind::Products))
-    return UsageError(err, command + " works on " + (command == "report" ? "products" : "products or map"));
+  if ((command == "rebuild" || command == "report") && kind == Kind::Zones)
+    return UsageError(err, command + " works on products, map or notfound");
   const std::string file = files == 1 ? fs::absolute(rest.back()).string() : std::string();
 
   if (!IsWorkingFolder(dir)) {
@@ -192,6 +204,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   else if (command == "check") status = Check(out, err);
   else if (command == "rebuild") status = Rebuild(kind, out, err);
   else if (command == "report") status = Report(kind, file, out, err);
+  else if (command == "top-not-found") status = TopNotFound(file, out, err);
   CloseQuietScreen();
   GiveFilesToOwnerOf(dir);
   return status;

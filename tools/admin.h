@@ -2,14 +2,16 @@
 // scripts and deployment tools. It runs the kiosk's own routines on a working
 // folder (drawn on a headless screen nobody sees, in virtual time):
 //
-//   import products|map|zones FILE   FILE becomes the exchange file and the
-//                                    catalogue is made afresh from it
-//   export products|map|zones [FILE] the exchange file written from the
-//                                    catalogue (and copied to FILE)
-//   check                            every fileblock: the store's checker,
-//                                    and one index entry per live record
-//   rebuild products|map             every index rebuilt from the records
-//   report products [FILE]           the printed list (docs\ItemsList.txt)
+//   import KIND FILE        FILE becomes the exchange file and the catalogue
+//                           is made afresh from it
+//   export KIND [FILE]      the exchange file written from the catalogue (and
+//                           copied to FILE)
+//   check                   every fileblock: the store's checker, and one
+//                           index entry per live record
+//   rebuild KIND            every index rebuilt from the records
+//   report KIND [FILE]      the catalogue's printed list (docs\...List.txt)
+//   top-not-found [FILE]    the words most often not found (docs\NotFoundTop.txt)
+// KIND: products, map, zones or notfound (zones: import and export only).
 //
 // Run by root on a folder that belongs to another user (the kiosk's), the
 // files it made are given to that user, so the kiosk can open them.

@@ -13,8 +13,11 @@
 #include <vector>
 
 #include "common/atomicfile.h"
+#include "common/cp1252.h"
 #include "common/hostpath.h"
 #include "common/numtext.h"
+#include "editors/editnot.h"
+#include "editors/mapedit.h"
 #include "editors/prodfile.h"
 #include "editors/prodfile_editor.h"
 #include "editors/rebuild.h"
@@ -76,6 +79,28 @@ bool ExportMap() {
   return ok;
 }
 
+// The log opened as its screens open it (a missing one is made empty).
+bool OpenLog() {
+  if (!editnot::SETUPN()) return false;
+  if (!editnot::NOTFILE.OK) glue::OPENIT(editnot::NOTFILE);
+  return editnot::NOTFILE.OK;
+}
+
+void CloseLog() { glue::RELEASE(editnot::NOTFILE); }
+
+bool RemakeLog() {
+  if (!editnot::SETUPN()) return false;
+  const bool ok = editnot::TESTNEW();
+  CloseLog();
+  return ok;
+}
+
+bool ExportLog() {
+  const bool ok = OpenLog() && editnot::EXPORTNOT();  // closes the log
+  CloseLog();
+  return ok;
+}
+
 const FileCatalogue& CatalogueOf(Kind kind) {
   static const FileCatalogue products{"products", editprod::kFileName, editprod::kExchangeFile,
                                       editprod::PRODFILE, RemakeProducts, ExportProducts,
@@ -83,7 +108,36 @@ const FileCatalogue& CatalogueOf(Kind kind) {
   static const FileCatalogue map{"map", editmap::kFileName, editmap::kExchangeFile,
                                  editmap::MAPFILE, RemakeMap, ExportMap,
                                  rebuild::Catalogue::MapElements};
-  return kind == Kind::Products ? products : map;
+  static const FileCatalogue log{"notfound", editnot::kFileName, editnot::kExchangeFile,
+                                 editnot::NOTFILE, RemakeLog, ExportLog,
+                                 rebuild::Catalogue::NotFound};
+  if (kind == Kind::Products) return products;
+  return kind == Kind::Map ? map : log;
+}
+
+// Each catalogue's printed list: written by the report writer, with the
+// file open, then closed again.
+bool PrintProducts() {
+  bool ok = editprod::SETUP();
+  if (ok && !editprod::PRODFILE.OK) editprod::OPENITP();
+  ok = ok && editprod::PRODFILE.OK && editprod::PRINTPRODUCT();
+  editprod::CLOSEITP();
+  editprod::RELEASE();
+  return ok;
+}
+
+bool PrintMap() {
+  editmap::SETUPM();
+  const bool ok = editmap::MAPFILE.OK && editmap::PRINTSHELVES();
+  editmap::CLOSEITM();
+  editmap::RELEASEM();
+  return ok;
+}
+
+bool PrintLog() {
+  const bool ok = OpenLog() && editnot::PRINTNOTFOUND();
+  CloseLog();
+  return ok;
 }
 
 // The fileblocks of a working folder, in the order check reports them.
@@ -181,6 +235,7 @@ bool KindOf(std::string_view word, Kind& kind) {
   if (word == "products") kind = Kind::Products;
   else if (word == "map") kind = Kind::Map;
   else if (word == "zones") kind = Kind::Zones;
+  else if (word == "notfound") kind = Kind::NotFound;
   else return false;
   return true;
 }
@@ -299,22 +354,49 @@ int Rebuild(Kind kind, std::ostream& out, std::ostream& err) {
 }
 
 int Report(Kind kind, const std::string& file, std::ostream& out, std::ostream& err) {
-  (void)kind;  // only the product file has a report so far
-  const FileCatalogue& c = CatalogueOf(Kind::Products);
+  const FileCatalogue& c = CatalogueOf(kind);
   if (HeldByKiosk(c.fileblock)) return RefuseHeld(c.fileblock, err);
   TellToErr tell(c.glue, err);
-  bool ok = editprod::SETUP();
-  if (ok && !editprod::PRODFILE.OK) editprod::OPENITP();
-  ok = ok && editprod::PRODFILE.OK && editprod::PRINTPRODUCT();
-  editprod::CLOSEITP();
-  editprod::RELEASE();
-  const std::string reportFile(editprod::ProductReport().file);
+  bool ok = false;
+  std::string reportFile;
+  if (kind == Kind::Products) {
+    ok = PrintProducts();
+    reportFile = editprod::ProductReport().file;
+  } else if (kind == Kind::Map) {
+    ok = PrintMap();
+    reportFile = editmap::kReportFile;
+  } else {
+    ok = PrintLog();
+    reportFile = editnot::kReportFile;
+  }
   if (!ok) {
-    err << "kiosk-admin: the product report could not be written\n";
+    err << "kiosk-admin: the " << c.word << " report could not be written\n";
     return kFailed;
   }
   if (!file.empty() && !Place(kiosk::HostPath(reportFile), file, err)) return kFailed;
-  out << "products: report written to " << (file.empty() ? Shown(reportFile) : file) << '\n';
+  out << c.word << ": report written to " << (file.empty() ? Shown(reportFile) : file) << '\n';
+  return kDone;
+}
+
+int TopNotFound(const std::string& file, std::ostream& out, std::ostream& err) {
+  const FileCatalogue& c = CatalogueOf(Kind::NotFound);
+  if (HeldByKiosk(c.fileblock)) return RefuseHeld(c.fileblock, err);
+  TellToErr tell(c.glue, err);
+  std::vector<editnot::TopWord> words;
+  // The list is never printed from part of the log.
+  bool ok = OpenLog() && editnot::TOPWORDS(words) && editnot::TOPLIST();
+  CloseLog();
+  if (!ok) {
+    err << "kiosk-admin: the not-found log could not be read to its end\n";
+    return kFailed;
+  }
+  if (!file.empty() && !Place(kiosk::HostPath(editnot::kTopFile), file, err)) return kFailed;
+  for (const editnot::TopWord& w : words) {
+    std::string kiosks;
+    for (const std::string& m : w.machines) kiosks += (kiosks.empty() ? "" : ",") + m;
+    out << w.count << '\t' << kiosk::Cp1252ToUtf8(w.word) << '\t' << kiosk::Cp1252ToUtf8(kiosks) << '\t'
+        << w.lastDate << '\n';
+  }
   return kDone;
 }
 

@@ -10,8 +10,8 @@
 namespace admin {
 
 // A catalogue as the command line names it.
-enum class Kind { Products, Map, Zones };
-// "products", "map", "zones"; false for any other word.
+enum class Kind { Products, Map, Zones, NotFound };
+// "products", "map", "zones", "notfound"; false for any other word.
 bool KindOf(std::string_view word, Kind& kind);
 
 int Import(Kind kind, const std::string& file, std::ostream& out, std::ostream& err);
@@ -20,6 +20,10 @@ int Export(Kind kind, const std::string& file, std::ostream& out, std::ostream& 
 int Check(std::ostream& out, std::ostream& err);
 int Rebuild(Kind kind, std::ostream& out, std::ostream& err);
 int Report(Kind kind, const std::string& file, std::ostream& out, std::ostream& err);
+// The words shoppers looked for and did not find, most often first: one
+// line each on out ("COUNT<tab>WORD<tab>KIOSKS<tab>LAST DATE", in UTF-8),
+// and docs\NotFoundTop.txt written (copied to FILE when one is given).
+int TopNotFound(const std::string& file, std::ostream& out, std::ostream& err);
 
 // True when a running kiosk holds the data or index file of a fileblock
 // (system-form name): their exclusive lock cannot be taken.

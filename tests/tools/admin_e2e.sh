@@ -95,6 +95,36 @@ grep -qx "products: 10 records kept, every index rebuilt" "$TMP/out" || fail "re
 expect 0 report products "$TMP/report.txt"
 [ "$(grep -c '^Search words' "$TMP/report.txt")" = 10 ] || fail "the report does not list the 10 products"
 
+# The not-found log: imported, exported as it came, rebuilt, printed and
+# its top list (most often first, the word in UTF-8 for scripts).
+entry() { printf '0\r\n%b\r\n \r\n\r\n\r\n%s\r\n10\r\n10\r\n0\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n \r\n1:2:3 PM   \r\n%s\r\n' "$1" "$2" "$3"; }
+{
+  entry 'p\xe3o' KIOSK-01 01/02/2026
+  entry kale KIOSK-01 01/02/2026
+  entry 'P\xe3o' KIOSK-02 03/02/2026
+  entry tofu KIOSK-02 02/02/2026
+  entry 'p\xe3o' KIOSK-01 02/02/2026
+  entry tofu KIOSK-01 01/02/2026
+} >"$TMP/notfound.txt"
+expect 0 import notfound "$TMP/notfound.txt"
+grep -qx "notfound: 6 records imported from $TMP/notfound.txt" "$TMP/out" || fail "log import: $(cat "$TMP/out")"
+expect 0 export notfound "$TMP/notfound2.txt"
+cmp -s "$TMP/notfound.txt" "$TMP/notfound2.txt" || fail "the log's export differs from its import"
+expect 0 rebuild notfound
+grep -qx "notfound: 6 records kept, every index rebuilt" "$TMP/out" || fail "log rebuild: $(cat "$TMP/out")"
+expect 0 top-not-found "$TMP/top.txt"
+printf '3\tpão\tKIOSK-01,KIOSK-02\t03/02/2026\n2\ttofu\tKIOSK-01,KIOSK-02\t02/02/2026\n1\tkale\tKIOSK-01\t01/02/2026\n' |
+  cmp -s - "$TMP/out" || fail "top list: $(cat "$TMP/out")"
+cmp -s "$TMP/top.txt" "$WORK/docs/NotFoundTop.txt" || fail "the top list file was not copied"
+grep -q $'^tofu\t2\t' "$TMP/top.txt" || fail "the top list file: $(head -5 "$TMP/top.txt")"
+expect 0 report notfound "$TMP/nfreport.txt"
+[ "$(grep -c 'KIOSK-0' "$TMP/nfreport.txt")" = 6 ] || fail "the log's report does not list its 6 entries"
+expect 0 report map "$TMP/mapreport.txt"
+[ -s "$WORK/docs/MapElementList.txt" ] && cmp -s "$TMP/mapreport.txt" "$WORK/docs/MapElementList.txt" ||
+  fail "the map report was not written"
+expect 0 check
+grep -qx "data/NotFound: ok, 6 live records" "$TMP/out" || fail "check after the log's work: $(cat "$TMP/out")"
+
 # Run by root on a folder that is the kiosk user's, what it makes is the
 # user's too (the kiosk must be able to open the new files).
 if [ "$(id -u)" = 0 ]; then
@@ -113,6 +143,8 @@ grep -q "^data/products: problem: " "$TMP/out" || fail "damage not reported: $(c
 expect 2 import products
 expect 2 frobnicate
 expect 2 rebuild zones
+expect 2 report zones
+expect 2 top-not-found one two
 expect 0 --help
 grep -q "^exit codes" "$TMP/out" || fail "--help"
 expect 0 import --help

@@ -59,7 +59,8 @@ TEST(ZoneTable, CountsAndFields) {
 TEST_F(AdminTest, BadCommandLinesAreRefusedWithUsage) {
   const std::vector<std::vector<std::string>> bad = {
       {},         {"import"},          {"import", "products"}, {"import", "stock", "f"},
-      {"check", "x"}, {"rebuild", "zones"}, {"report", "map"},      {"export", "zones"},
+      {"check", "x"}, {"rebuild", "zones"}, {"report", "zones"},    {"export", "zones"},
+      {"report", "notfound", "a", "b"}, {"top-not-found", "a", "b"},
       {"export", "map", "a", "b"}, {"--frob", "check"}, {"help", "frob"}};
   for (const auto& args : bad) {
     EXPECT_EQ(Run(args), admin::kUsage) << (args.empty() ? "" : args[0]);
@@ -70,7 +71,7 @@ TEST_F(AdminTest, BadCommandLinesAreRefusedWithUsage) {
 }
 
 TEST_F(AdminTest, EveryCommandHasHelp) {
-  for (const char* c : {"import", "export", "check", "rebuild", "report"}) {
+  for (const char* c : {"import", "export", "check", "rebuild", "report", "top-not-found"}) {
     EXPECT_EQ(Run({c, "--help"}), admin::kDone) << c;
     EXPECT_EQ(out_.str().rfind(std::string("usage: kiosk-admin [--dir DIR] ") + c, 0), 0u) << out_.str();
     EXPECT_EQ(Run({"help", c}), admin::kDone) << c;
