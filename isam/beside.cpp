@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/hostpath.h"
+#include "isam/bulk.h"
 #include "isam/check.h"
 #include "isam/fileio.h"
 #include "isam/isam.h"
@@ -119,6 +120,9 @@ bool BUILDBESIDE(Catalogue& c, const std::function<bool()>& fill, const BesidePr
   step(128, 4);
   step(253, 5);
   ok = ok && OPENRAW(c);
+  // The new file is filled from scratch: records appended, trees built
+  // bottom-up when the fill ends (an empty file always takes bulk mode).
+  if (ok) BTBeginBulk(c.fb);
   c.OK = ok;
   step(128, 5);
   ok = ok && fill();

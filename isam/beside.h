@@ -43,8 +43,9 @@ using BesideProgress = std::function<void(int colour, int y, int line)>;
 // closed first; leftovers of an earlier build are cleared; the side pair is
 // created and opened as the catalogue itself (c.name is the side name and
 // c.fb the side file while fill runs, so the module's own add routines work
-// unchanged). fill returns false when the new file would lack something it
-// should hold; nothing is swapped in then. The file is left closed. True
+// unchanged), in the store's bulk mode (isam/bulk.h). fill returns false
+// when the new file would lack something it should hold; nothing is
+// swapped in then. The file is left closed. True
 // when the new pair is in place. With progress, lines 3 to 6 are shown
 // around the steps at y = 300 to 600.
 bool BUILDBESIDE(Catalogue& c, const std::function<bool()>& fill,

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "isam/bulk.h"
 #include "isam/errors.h"
 #include "isam/status.h"
 
@@ -153,6 +154,7 @@ constexpr std::uint16_t kChangeOptions = kOptLock | kOptKeyRoutine | kOptWrite;
 void BTFindKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatRef,
                const IsamKeyStr& UserKey) {
   IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK && IFBPtr->Bulk) IsamEndBulk(IFBPtr);  // these need the tree
   if (IsamOK) {
     UserDatRef = 0;
     bool found = IsamFindKey(IFBPtr, Key, UserDatRef, UserKey);
@@ -183,6 +185,7 @@ void BTFindKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatR
 bool BTKeyExists(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef,
                  const IsamKeyStr& UserKey) {
   IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK && IFBPtr->Bulk) IsamEndBulk(IFBPtr);  // these need the tree
   bool found = false;
   if (IsamOK) {
     const IsamDatIndDescr& d = IFBPtr->DID[Key];
@@ -207,6 +210,7 @@ bool BTKeyExists(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDat
 void BTNextKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t& UserDatRef,
                IsamKeyStr& UserKey) {
   IsamEntryCode(IFBPtr, kFindOptions, Key);
+  if (IsamOK && IFBPtr->Bulk) IsamEndBulk(IFBPtr);  // these need the tree
   if (IsamOK) {
     if (IFBPtr->DID[Key].PathInd == 0) IsamClearKey(IFBPtr, Key);
     IsamNextKey(IFBPtr, Key, UserDatRef, UserKey);
@@ -227,7 +231,8 @@ void BTAddKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef
     if (UserKey.size() > IFBPtr->DID[Key].KeyLen) {
       IsamSetError(err::kKeyTooLong);
     } else {
-      IsamAddKey(IFBPtr, Key, UserDatRef, UserKey);
+      if (IFBPtr->Bulk) IsamBulkAddKey(IFBPtr, Key, UserDatRef, UserKey);
+      else IsamAddKey(IFBPtr, Key, UserDatRef, UserKey);
       if (!IsamOK && IsamError == 0) IsamError = err::kDuplicateKey;
     }
   }
@@ -237,6 +242,7 @@ void BTAddKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef
 void BTDeleteKey(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDatRef,
                  const IsamKeyStr& UserKey) {
   IsamEntryCode(IFBPtr, kChangeOptions, Key);
+  if (IsamOK && IFBPtr->Bulk) IsamEndBulk(IFBPtr);  // these need the tree
   if (IsamOK) {
     IsamDeleteKey(IFBPtr, Key, UserDatRef, UserKey);
     if (!IsamOK && IsamError == 0) IsamError = err::kDeleteKeyNotFound;

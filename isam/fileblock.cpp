@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "isam/bulk.h"
 #include "isam/dialog.h"
 #include "isam/errors.h"
 #include "isam/pagebuf.h"
@@ -439,6 +440,8 @@ void CloseOne(IsamFileBlockPtr& IFBPtr) {
     return;
   }
   if (!ifb->ReadOnlyFB && !ifb->SaveFB) {
+    IsamEndBulk(ifb);  // a bulk fill ends in its records and trees on disk
+    if (!IsamOK) return;
     if (ifb->NrOfKeys > 0) IsamFlushPageInfo(ifb, true);
     if (!IsamOK) return;
     IsamPutInfoRec(ifb, 0);
@@ -456,6 +459,7 @@ void CloseOne(IsamFileBlockPtr& IFBPtr) {
   closeFile(ifb->DatF);
   Unlist(ifb);
   ifb->ValidSign = 0;
+  IsamDropBulk(ifb);
   delete ifb;
   IFBPtr = nullptr;
   if (closeFailed) {
@@ -548,6 +552,7 @@ void ResetForTest() {
     CloseQuietly(ifb->DiaF);
     CloseQuietly(ifb->IndF);
     CloseQuietly(ifb->DatF);
+    IsamDropBulk(ifb);
     delete ifb;
   }
   IsamOpenFileBlockList.clear();

@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "isam/bulk.h"
 #include "isam/errors.h"
 #include "isam/status.h"
 #include "isam/store.h"
@@ -137,12 +138,16 @@ bool FitsBuffer(IsamFileBlockPtr IFBPtr, std::size_t len) {
 
 void BTAddRec(IsamFileBlockPtr IFBPtr, std::int32_t& RefNr, const void* Source, std::size_t SourceLen) {
   IsamEntryCode(IFBPtr, kOptLock | kOptWrite);
-  if (IsamOK && FitsBuffer(IFBPtr, SourceLen)) IsamAddRec(IFBPtr, RefNr, Source);
+  if (IsamOK && FitsBuffer(IFBPtr, SourceLen)) {
+    if (IFBPtr->Bulk == nullptr || !IsamBulkAddRec(IFBPtr, RefNr, Source))
+      IsamAddRec(IFBPtr, RefNr, Source);
+  }
   IsamExitCode(IFBPtr);
 }
 
 void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size_t DestLen, bool IsoLock) {
   IsamEntryCode(IFBPtr, IsoLock ? 0 : kOptReadPrefix);
+  if (IsamOK && IFBPtr->Bulk) IsamBulkFlushRecords(IFBPtr);
   if (IsamOK && FitsBuffer(IFBPtr, DestLen)) {
     std::int32_t len = IFBPtr->DID[0].LenRec;
     if (RefNr < 0) {
@@ -158,6 +163,7 @@ void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size
 void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, std::size_t SourceLen,
               bool IsoLock) {
   IsamEntryCode(IFBPtr, IsoLock ? kOptWrite : kOptLock | kOptWrite);
+  if (IsamOK && IFBPtr->Bulk) IsamBulkFlushRecords(IFBPtr);
   if (IsamOK && FitsBuffer(IFBPtr, SourceLen)) {
     // Slot 0 is the header; a negative number would land before it.
     if (RefNr <= 0) IsamSetError(err::kBadRecordNr);
@@ -168,6 +174,7 @@ void BTPutRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, const void* Source, s
 
 void BTDeleteRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr) {
   IsamEntryCode(IFBPtr, kOptLock | kOptWrite);
+  if (IsamOK && IFBPtr->Bulk) IsamBulkFlushRecords(IFBPtr);
   if (IsamOK) {
     if (RefNr < 1 || RefNr > IFBPtr->DID[0].NumRec) {
       IsamSetError(err::kRecordNrPastEnd);

@@ -40,6 +40,8 @@ struct IsamDatIndDescr {
   int PathInd = 0;  // depth in use, 0 = no position
 };
 
+struct IsamBulk;  // isam/bulk.h
+
 struct IsamFileBlock {
   std::uint32_t ValidSign = 0;
   IsamFile DatF, IndF, DiaF;
@@ -56,6 +58,7 @@ struct IsamFileBlock {
   CharConvProc CharConv = BTNoCharConvert;
   void* CCHookPtr = nullptr;
   bool CCDestrWrite = true;
+  IsamBulk* Bulk = nullptr;  // bulk mode (isam/bulk.h); owned
 };
 
 // Store-wide state.
