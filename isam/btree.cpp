@@ -2,6 +2,7 @@
 #include "isam/btree.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "isam/bulk.h"
 #include "isam/errors.h"
@@ -11,10 +12,15 @@ namespace isam {
 
 int IsamCompKeys(const IsamKeyStr& key1, const IsamKeyStr& key2, std::int32_t datRef1,
                  std::int32_t datRef2, bool dup) {
-  std::size_t n = std::min(key1.size(), key2.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    int c = static_cast<unsigned char>(key1[i]) - static_cast<unsigned char>(key2[i]);
-    if (c != 0) return c;
+  const std::size_t n = std::min(key1.size(), key2.size());
+  // memcmp compares as unsigned bytes; the first difference decides.
+  if (n > 0) {
+    const int d = std::memcmp(key1.data(), key2.data(), n);
+    if (d != 0) {
+      const std::size_t i = static_cast<std::size_t>(
+          std::mismatch(key1.data(), key1.data() + n, key2.data()).first - key1.data());
+      return static_cast<unsigned char>(key1[i]) - static_cast<unsigned char>(key2[i]);
+    }
   }
   int c = static_cast<int>(key1.size()) - static_cast<int>(key2.size());
   if (c == 0 && dup) c = datRef1 < datRef2 ? -1 : datRef1 > datRef2 ? 1 : 0;
@@ -134,7 +140,7 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
     if (step.ItemArrInd < p->ItemsOnPage) {
       step.ItemArrInd += 1;
       userDatRef = p->ItemArray[step.ItemArrInd].DataRef;
-      userKey = p->ItemArray[step.ItemArrInd].KeyStr;
+      userKey.assign(p->ItemArray[step.ItemArrInd].KeyStr.view());
     } else {
       d.PathInd = 0;
     }

@@ -188,7 +188,10 @@ std::int32_t IsamPackPage(const IsamPage& page, int keyLen, unsigned char* out) 
     format::PutI32(p + 4, it.PageRef);
     std::size_t len = std::min<std::size_t>(it.KeyStr.size(), keyLen);
     p[8] = static_cast<unsigned char>(len);
-    std::memcpy(p + 9, it.KeyStr.data(), keyLen);
+    // Bytes past the key's length are written as zeros, whatever the item
+    // held there before.
+    std::memcpy(p + 9, it.KeyStr.data(), len);
+    std::memset(p + 9 + len, 0, static_cast<std::size_t>(keyLen) - len);
   }
   return format::kPageHeadLen + n * itemLen;
 }
@@ -209,7 +212,9 @@ bool IsamUnpackPage(const unsigned char* in, std::int32_t slotLen, int keyLen, i
     it.DataRef = format::GetI32(p);
     it.PageRef = format::GetI32(p + 4);
     if (p[8] > keyLen) return false;
-    it.KeyStr.assign(std::string_view(reinterpret_cast<const char*>(p + 9), p[8]));
+    // Only the key's own bytes are copied (the packing zeroes the rest).
+    it.KeyStr.set_length(0);
+    it.KeyStr.append(std::string_view(reinterpret_cast<const char*>(p + 9), p[8]));
   }
   return true;
 }
