@@ -73,8 +73,10 @@ TEST_F(BesideTest, StoppedImportLeavesTheOldFileOrTheNewOne) {
   };
   MakeProducts(12, "old");
   WriteFile("data/prodlist.txt", list);
+  // The mark, the records, the index blocks, the headers: a handful of
+  // writes however many products (the store fills a new file in bulk).
   const long writes = testsupport::CountWrites(import).store;
-  ASSERT_GT(writes, 300);
+  ASSERT_GT(writes, 3);
   for (long stop : testsupport::StopsOver(writes)) {
     SCOPED_TRACE("stopped at write " + std::to_string(stop) + " of " + std::to_string(writes));
     MakeProducts(12, "old");
@@ -97,7 +99,7 @@ TEST_F(BesideTest, StoppedRebuildLosesNoProduct) {
   MakeProducts(300, "p");
   MarkDamaged();
   const long writes = testsupport::CountWrites(rebuild).store;
-  ASSERT_GT(writes, 300);
+  ASSERT_GT(writes, 3);
   for (long stop : testsupport::StopsOver(writes)) {
     SCOPED_TRACE("stopped at write " + std::to_string(stop) + " of " + std::to_string(writes));
     MakeProducts(300, "p");
