@@ -1,10 +1,13 @@
 // Screen rectangles as complete 24-bit BMP file images, and back.
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <new>
 
 #include "graph/device.h"
 #include "graph/graph.h"
+#include "graph/pixelrows.h"
 
 namespace graph {
 using namespace detail;
@@ -27,13 +30,22 @@ std::uint16_t Get16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p
 
 std::uint32_t RowBytes(std::uint32_t w) { return (w * 3 + 3) / 4 * 4; }
 
-// Absolute rectangle x1..x2, y1..y2 of the off-screen copy as a BMP image;
-// pixels off the screen are black. The drawing lock must be held.
-std::vector<std::uint8_t> Capture(int x1, int y1, int x2, int y2) {
+// Bytes of the BMP image of a w x h rectangle; 0 when the file's 32-bit
+// size field cannot hold it.
+std::uint32_t BmpBytes(std::uint32_t w, std::uint32_t h) {
+  std::uint64_t n = kHeaderSize + std::uint64_t{RowBytes(w)} * h;
+  return n > UINT32_MAX ? 0 : static_cast<std::uint32_t>(n);
+}
+
+// Absolute rectangle x1..x2, y1..y2 of the off-screen copy as a BMP image
+// in buf (its earlier contents all overwritten, its memory reused); pixels
+// off the screen are black. The drawing lock must be held.
+void Capture(int x1, int y1, int x2, int y2, std::vector<std::uint8_t>& buf) {
   std::uint32_t w = static_cast<std::uint32_t>(x2 - x1 + 1), h = static_cast<std::uint32_t>(y2 - y1 + 1);
   std::uint32_t row = RowBytes(w);
-  std::vector<std::uint8_t> buf(kHeaderSize + row * h, 0);
+  buf.resize(BmpBytes(w, h));
   std::uint8_t* p = buf.data();
+  std::memset(p, 0, kHeaderSize);
   p[0] = 'B';
   p[1] = 'M';
   Put32(p + 2, static_cast<std::uint32_t>(buf.size()));
@@ -46,21 +58,26 @@ std::vector<std::uint8_t> Capture(int x1, int y1, int x2, int y2) {
   Device& d = Dev();
   cairo_surface_flush(d.surface);
   const auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(d.surface));
-  int stride = cairo_image_surface_get_stride(d.surface) / 4;
+  std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(d.surface) / 4);
+  // The columns on the screen, once for the whole rectangle.
+  int cx1 = std::max(x1, 0), cx2 = std::min(x2, d.width - 1);
+  std::size_t left = 0, inside = 0;
+  if (cx1 <= cx2) {
+    left = static_cast<std::size_t>(cx1 - x1);
+    inside = static_cast<std::size_t>(cx2 - cx1 + 1);
+  }
+  const bool large = buf.size() >= kLargePicture;
   for (std::uint32_t r = 0; r < h; ++r) {
     int y = y2 - static_cast<int>(r);  // bottom-up rows
-    std::uint8_t* out = p + kHeaderSize + r * row;
-    if (y < 0 || y >= d.height) continue;
-    for (std::uint32_t c = 0; c < w; ++c) {
-      int x = x1 + static_cast<int>(c);
-      if (x < 0 || x >= d.width) continue;
-      std::uint32_t v = data[static_cast<std::size_t>(y) * stride + x];
-      out[3 * c] = v & 0xFF;
-      out[3 * c + 1] = (v >> 8) & 0xFF;
-      out[3 * c + 2] = (v >> 16) & 0xFF;
+    std::uint8_t* out = p + kHeaderSize + static_cast<std::size_t>(r) * row;
+    if (y < 0 || y >= d.height || inside == 0) {
+      std::memset(out, 0, row);
+      continue;
     }
+    std::memset(out, 0, 3 * left);
+    PackRow(data + static_cast<std::size_t>(y) * stride + cx1, out + 3 * left, inside, large);
+    std::memset(out + 3 * (left + inside), 0, row - 3 * (left + inside));
   }
-  return buf;
 }
 
 std::uint32_t Combine(std::uint16_t mode, std::uint32_t src, std::uint32_t dst) {
@@ -77,6 +94,17 @@ std::uint32_t Combine(std::uint16_t mode, std::uint32_t src, std::uint32_t dst) 
   }
 }
 
+// One row of a picture onto the screen in a write mode. The mode is a
+// template argument so that each mode's loop has no branch in it.
+template <int Mode>
+void CombineRow(const std::uint32_t* src, std::uint32_t* dst, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) dst[i] = Combine(Mode, src[i], dst[i]) & 0xFFFFFF;
+}
+
+using RowWriter = void (*)(const std::uint32_t*, std::uint32_t*, std::size_t);
+constexpr RowWriter kRowWriters[8] = {CombineRow<0>, CombineRow<1>, CombineRow<2>, CombineRow<3>,
+                                      CombineRow<4>, CombineRow<5>, CombineRow<6>, CombineRow<7>};
+
 }  // namespace
 
 std::uint32_t ImageSize(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
@@ -84,7 +112,9 @@ std::uint32_t ImageSize(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::
     GrResult = grInvalidParam;
     return 0;
   }
-  return kHeaderSize + RowBytes(static_cast<std::uint32_t>(x2 - x1 + 1)) * static_cast<std::uint32_t>(y2 - y1 + 1);
+  std::uint32_t n = BmpBytes(static_cast<std::uint32_t>(x2 - x1 + 1), static_cast<std::uint32_t>(y2 - y1 + 1));
+  if (n == 0) GrResult = grError;
+  return n;
 }
 
 void GetImage(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, std::vector<std::uint8_t>& buffer) {
@@ -93,10 +123,14 @@ void GetImage(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2
     Fail(grInvalidParam);
     return;
   }
+  if (ImageSize(x1, y1, x2, y2) == 0) {
+    Fail(grError);  // larger than a BMP file can be
+    return;
+  }
   int ox = St().vx1, oy = St().vy1;
   std::lock_guard<std::mutex> g(Dev().lock);
   try {
-    buffer = Capture(x1 + ox, y1 + oy, x2 + ox, y2 + oy);
+    Capture(x1 + ox, y1 + oy, x2 + ox, y2 + oy, buffer);
   } catch (const std::bad_alloc&) {
     Fail(grError);  // a rectangle too large to hold
   }
@@ -133,19 +167,25 @@ void PutImage(std::int16_t x, std::int16_t y, const std::uint8_t* buffer, std::s
   Device& dev = Dev();
   cairo_surface_flush(dev.surface);
   auto* data = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(dev.surface));
-  int stride = cairo_image_surface_get_stride(dev.surface) / 4;
+  std::size_t stride = static_cast<std::size_t>(cairo_image_surface_get_stride(dev.surface) / 4);
+  // The part of the picture inside the clip box, once for the rectangle.
   Box box = ClipBox();
   int ax = x + St().vx1, ay = y + St().vy1;
+  int cx1 = std::max(ax, box.x1), cx2 = static_cast<int>(std::min<std::int64_t>(std::int64_t{ax} + w - 1, box.x2));
+  if (box.Empty() || cx1 > cx2) return;
+  std::size_t skip = static_cast<std::size_t>(cx1 - ax), n = static_cast<std::size_t>(cx2 - cx1 + 1);
+  std::vector<std::uint32_t> pixels(mode == 0 ? 0 : n);
+  const bool large = n * 3 * static_cast<std::size_t>(h) >= kLargePicture;
   for (std::int64_t r = 0; r < h; ++r) {
     int sy = ay + static_cast<int>(topDown ? r : h - 1 - r);
     if (sy < box.y1 || sy > box.y2) continue;
-    const std::uint8_t* in = buffer + offset + r * row;
-    for (std::int32_t c = 0; c < w; ++c) {
-      int sx = ax + c;
-      if (sx < box.x1 || sx > box.x2) continue;
-      std::uint32_t src = in[3 * c] | in[3 * c + 1] << 8 | in[3 * c + 2] << 16;
-      std::uint32_t& dst = data[static_cast<std::size_t>(sy) * stride + sx];
-      dst = Combine(mode, src, dst) & 0xFFFFFF;
+    const std::uint8_t* in = buffer + offset + r * row + 3 * skip;
+    std::uint32_t* out = data + static_cast<std::size_t>(sy) * stride + cx1;
+    if (mode == 0) {
+      UnpackRow(in, out, n, large);
+    } else {
+      UnpackRow(in, pixels.data(), n, false);
+      kRowWriters[mode](pixels.data(), out, n);
     }
   }
 }
@@ -158,22 +198,25 @@ std::vector<std::uint8_t> ScreenRgb() {
   cairo_surface_flush(d.surface);
   const auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(d.surface));
   int stride = cairo_image_surface_get_stride(d.surface) / 4;
-  out.reserve(static_cast<std::size_t>(d.width) * d.height * 3);
-  for (int y = 0; y < d.height; ++y)
-    for (int x = 0; x < d.width; ++x) {
-      std::uint32_t v = data[static_cast<std::size_t>(y) * stride + x];
-      out.push_back((v >> 16) & 0xFF);
-      out.push_back((v >> 8) & 0xFF);
-      out.push_back(v & 0xFF);
+  out.resize(static_cast<std::size_t>(d.width) * d.height * 3);
+  std::uint8_t* o = out.data();
+  for (int y = 0; y < d.height; ++y) {
+    const std::uint32_t* in = data + static_cast<std::size_t>(y) * stride;
+    for (int x = 0; x < d.width; ++x, o += 3) {
+      o[0] = (in[x] >> 16) & 0xFF;
+      o[1] = (in[x] >> 8) & 0xFF;
+      o[2] = in[x] & 0xFF;
     }
+  }
   return out;
 }
 
 std::vector<std::uint8_t> ScreenBmp() {
   Device& d = Dev();
   std::lock_guard<std::mutex> g(d.lock);
-  if (!d.surface) return {};
-  return Capture(0, 0, d.width - 1, d.height - 1);
+  std::vector<std::uint8_t> bmp;
+  if (d.surface) Capture(0, 0, d.width - 1, d.height - 1, bmp);
+  return bmp;
 }
 
 bool SaveScreenBmp(const std::string& hostPath) {
