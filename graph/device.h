@@ -69,6 +69,10 @@ class Drawing {
 
 void SetSourceRgb(cairo_t* cr, std::uint32_t rgb);
 
+// Tests: draw text with one cairo call per character, the picture that
+// whole strings must match.
+extern bool g_textPerCharacter;
+
 // Reset hooks of the parts of the layer (for ResetForTest and CloseGraph).
 void ResetFonts();
 

@@ -1,6 +1,7 @@
 // Font slots, text style and text output.
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -97,6 +98,124 @@ std::vector<double> Advances(cairo_t* cr, const TextFont& f, std::string_view s)
   return adv;
 }
 
+// A device-space box, inclusive of its edges.
+struct InkBox {
+  double x1, y1, x2, y2;
+  bool Touches(const InkBox& o) const { return x1 <= o.x2 && o.x1 <= x2 && y1 <= o.y2 && o.y1 <= y2; }
+  bool Within(const InkBox& o) const { return x1 >= o.x1 && x2 <= o.x2 && y1 >= o.y1 && y2 <= o.y2; }
+  void Add(const InkBox& o) {
+    x1 = std::min(x1, o.x1);
+    y1 = std::min(y1, o.y1);
+    x2 = std::max(x2, o.x2);
+    y2 = std::max(y2, o.y2);
+  }
+};
+
+// A position on the device rounded to the pixel as cairo places glyphs
+// (halves upward), as the range of both neighbours on an exact half.
+void PixelOf(double d, double& lo, double& hi) {
+  lo = hi = std::floor(d + 0.5);
+  if (d - std::floor(d) == 0.5) lo = hi - 1;
+}
+
+// The ink of a glyph at device position (x, y), a little larger than the
+// box cairo tests for overlap (the glyph's ink at its pixel-rounded
+// position).
+InkBox DeviceInk(const cairo_matrix_t& ctm, const AdvanceTable::CharGlyph& g, double x, double y) {
+  constexpr double kPad = 1.0 / 16;
+  double xLo, xHi, yLo, yHi;
+  PixelOf(x, xLo, xHi);
+  PixelOf(y, yLo, yHi);
+  // The ink box turned with the text (no translation), around the origin.
+  InkBox ink{1e300, 1e300, -1e300, -1e300};
+  const double corners[4][2] = {{g.inkX1, g.inkY1}, {g.inkX2, g.inkY1}, {g.inkX1, g.inkY2}, {g.inkX2, g.inkY2}};
+  for (const auto& c : corners) {
+    double px = c[0], py = c[1];
+    cairo_matrix_transform_distance(&ctm, &px, &py);
+    ink.Add({px, py, px, py});
+  }
+  return {xLo + ink.x1 - kPad, yLo + ink.y1 - kPad, xHi + ink.x2 + kPad, yHi + ink.y2 + kPad};
+}
+
+// Where cairo draws a character shown at (x, y) on its own: it keeps the
+// current point on the device in 24.8 fixed point, so the position is
+// rounded to 1/256 pixel there first, which decides the pixel a glyph lands
+// on when it falls within 1/512 of a half. (x, y) becomes that position,
+// (devX, devY) the same on the device.
+void AsCurrentPoint(cairo_t* cr, double& x, double& y, double& devX, double& devY) {
+  devX = x;
+  devY = y;
+  cairo_user_to_device(cr, &devX, &devY);
+  devX = std::nearbyint(devX * 256) / 256;
+  devY = std::nearbyint(devY * 256) / 256;
+  x = devX;
+  y = devY;
+  cairo_device_to_user(cr, &x, &y);
+}
+
+// The characters at their advances from (x, y), the baseline's start, in
+// as few cairo calls as give the same picture as one call per character.
+// cairo draws the glyphs of one call one after the other, as separate
+// calls would, only while their ink boxes do not overlap; for overlapping
+// ones it adds their coverage into a mask cut to their boxes, which blends
+// shared edge pixels differently and cuts a pixel off some accents. So a
+// new call starts at each glyph whose ink meets the ink of the call so far.
+// Glyphs cut by the clip are composited another way again: each is drawn
+// on its own.
+void DrawCharacters(cairo_t* cr, const TextFont& f, std::string_view s, const std::vector<double>& adv, double x,
+                    double y) {
+  if (g_textPerCharacter) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      cairo_move_to(cr, x, y);
+      cairo_show_text(cr, CharUtf8(static_cast<unsigned char>(s[i])));
+      x += adv[i];
+    }
+    return;
+  }
+  cairo_matrix_t ctm;
+  cairo_get_matrix(cr, &ctm);
+  const bool upright = ctm.xx == 1 && ctm.yy == 1 && ctm.xy == 0 && ctm.yx == 0;
+  const Box clip = ClipBox();
+  const InkBox inside{double(clip.x1), double(clip.y1), clip.x2 + 1.0, clip.y2 + 1.0};
+  std::vector<cairo_glyph_t> run;
+  run.reserve(s.size());
+  InkBox ink{};
+  auto flush = [&] {
+    if (!run.empty()) cairo_show_glyphs(cr, run.data(), static_cast<int>(run.size()));
+    run.clear();
+  };
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(s[i]);
+    AdvanceTable::CharGlyph g = f.advances->Glyph(cr, c);
+    if (g.glyphs == 1 && !upright) {
+      cairo_glyph_t one{g.index, 0, 0};
+      cairo_text_extents_t te;
+      cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), &one, 1, &te);
+      g.inkX1 = te.x_bearing;
+      g.inkY1 = te.y_bearing;
+      g.inkX2 = te.x_bearing + te.width;
+      g.inkY2 = te.y_bearing + te.height;
+    }
+    if (g.glyphs == 1) {
+      double gx = x, gy = y, devX, devY;
+      AsCurrentPoint(cr, gx, gy, devX, devY);
+      const InkBox box = DeviceInk(ctm, g, devX, devY);
+      const bool whole = box.Within(inside);
+      if (!run.empty() && (!whole || box.Touches(ink))) flush();
+      if (run.empty()) ink = box;
+      ink.Add(box);
+      run.push_back({g.index, gx, gy});
+      if (!whole) flush();
+    } else if (g.glyphs > 1) {
+      flush();
+      cairo_move_to(cr, x, y);
+      cairo_show_text(cr, CharUtf8(c));
+    }
+    x += adv[i];
+  }
+  flush();
+}
+
 double Width(const std::vector<double>& adv) {
   double w = 0;
   for (double a : adv) w += a;
@@ -106,6 +225,8 @@ double Width(const std::vector<double>& adv) {
 }  // namespace
 
 namespace detail {
+bool g_textPerCharacter = false;
+
 void ResetFonts() {
   ResetTextCache();
   for (int i = 0; i < kFontSlots; ++i) {
@@ -202,12 +323,7 @@ void OutText(std::string_view s) {
     cairo_translate(cr, st.vx1 + st.cpx, st.vy1 + st.cpy);
     cairo_rotate(cr, -static_cast<std::int16_t>(st.direction) * M_PI / 180.0);
     SetSourceRgb(cr, ColorRgb(st.color));
-    double x = dx;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-      cairo_move_to(cr, x, dy);
-      cairo_show_text(cr, CharUtf8(static_cast<unsigned char>(s[i])));
-      x += adv[i];
-    }
+    DrawCharacters(cr, f, s, adv, dx, dy);
     if (f.underline && w > 0) {
       double thick = std::max(1.0, std::round(f.pixels / 16.0));
       double uy = std::round(dy + std::max(1.0, f.descent / 2));

@@ -34,14 +34,42 @@ const CellMetrics& CachedCell(const FaceKey& face, cairo_t* cr) {
   return Cells().emplace(face, CellMetrics{fe.ascent, fe.descent}).first->second;
 }
 
-double AdvanceTable::Advance(cairo_t* cr, unsigned char c) {
-  if (!known_[c]) {
-    cairo_text_extents_t te;
-    cairo_text_extents(cr, CharUtf8(c), &te);
-    width_[c] = te.x_advance;
-    known_[c] = true;
+void AdvanceTable::Learn(cairo_t* cr, unsigned char c) {
+  cairo_text_extents_t te;
+  cairo_text_extents(cr, CharUtf8(c), &te);
+  width_[c] = te.x_advance;
+  cairo_glyph_t* glyphs = nullptr;
+  int n = 0;
+  if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr), 0, 0, CharUtf8(c), -1, &glyphs, &n, nullptr,
+                                       nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+    n = 2;  // drawn on its own, as text
+  glyph_[c] = {n >= 1 && glyphs ? glyphs[0].index : 0, n, 0, 0, 0, 0};
+  if (n == 1) {
+    // The ink of upright text: with a turned transform the rasteriser
+    // hints differently, and drawing asks for that ink itself.
+    cairo_glyph_t g{glyphs[0].index, 0, 0};
+    cairo_text_extents_t ink;
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_scaled_font_glyph_extents(cairo_get_scaled_font(cr), &g, 1, &ink);
+    cairo_restore(cr);
+    if (ink.width > 0 && ink.height > 0)
+      glyph_[c] = {g.index, 1, ink.x_bearing, ink.y_bearing, ink.x_bearing + ink.width, ink.y_bearing + ink.height};
+    else
+      glyph_[c].glyphs = 0;  // a space: no ink to draw
   }
+  cairo_glyph_free(glyphs);
+  known_[c] = true;
+}
+
+double AdvanceTable::Advance(cairo_t* cr, unsigned char c) {
+  if (!known_[c]) Learn(cr, c);
   return width_[c];
+}
+
+AdvanceTable::CharGlyph AdvanceTable::Glyph(cairo_t* cr, unsigned char c) {
+  if (!known_[c]) Learn(cr, c);
+  return glyph_[c];
 }
 
 AdvanceTable& CachedAdvances(const FaceKey& face, double em, double shear) {

@@ -25,15 +25,27 @@ struct CellMetrics {
 };
 const CellMetrics& CachedCell(const FaceKey& face, cairo_t* cr);
 
-// Advance widths of the 256 Windows-1252 characters at one font matrix,
-// filled on first use of each character.
+// Advance widths and glyphs of the 256 Windows-1252 characters at one font
+// matrix, filled on first use of each character.
 class AdvanceTable {
  public:
+  // The glyph a character is drawn with; glyphs 0 when it draws nothing
+  // (NUL) and more than 1 when the font makes it of several.
+  struct CharGlyph {
+    unsigned long index;
+    int glyphs;
+    // The glyph's ink in user space from its origin, drawn upright (all 0:
+    // none).
+    double inkX1, inkY1, inkX2, inkY2;
+  };
   // cr has the face and matrix selected.
   double Advance(cairo_t* cr, unsigned char c);
+  CharGlyph Glyph(cairo_t* cr, unsigned char c);
 
  private:
+  void Learn(cairo_t* cr, unsigned char c);
   double width_[256];
+  CharGlyph glyph_[256];
   bool known_[256] = {};
 };
 // The table of a face at a font matrix (em size and shear).

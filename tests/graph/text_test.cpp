@@ -1,6 +1,10 @@
 // Fonts and text output.
 #include <gtest/gtest.h>
 
+#include <span>
+#include <vector>
+
+#include "graph/device.h"
 #include "graph/graph.h"
 #include "headless_screen.h"
 
@@ -149,4 +153,72 @@ TEST_F(Text, VerticalTextAndWindowsBytes) {
   OutTextXY(10, 100, "ok");
   EXPECT_GT(InkOf(0, 0, 300, 50).n, 50);
   EXPECT_GT(InkOf(0, 90, 300, 140).n, 20);
+}
+
+// Whole strings go to cairo in as few calls as give the same picture as one
+// call per character. Compare the two on texts whose glyphs overlap, lean,
+// turn, carry accents, are spaced out, and run off the clip and the screen,
+// in colours over a coloured background where blending shows.
+TEST_F(Text, WholeStringsDrawAsOneCharacterAtATime) {
+  struct Case {
+    std::uint16_t font;
+    std::int16_t direction;
+    std::uint16_t size, hJustify, vJustify;
+    std::int16_t x, y, extra, breakSpace;
+    const char* text;
+  };
+  const Case cases[] = {
+      {1, 0, 30, 0, 0, 10, 10, 0, 0, "Type a word such as milk, bread or batteries"},
+      {0 | 0x20, 0, 40, 0, 0, 10, 45, 0, 0, "ffi fl Wo AV rn \xE9t\xE9 \xC0 \xE7" "a \x80 \x81"},
+      {3 | 0x1000, 0, 30, 0, 0, 10, 95, 0, 0, "Num\xE9ro de la zone (non utilis\xE9)"},
+      {2 | 0x1020, 0, 26, 0, 0, 10, 130, -2, 0, "Tight italic bold serif"},
+      {6 | 0x1000, 0, 36, 0, 0, 10, 160, 0, 0, "Aisle 12 - Bakery"},
+      {2 | 0x100, 0, 24, 0, 0, 10, 200, 3, 9, "Spaced and underlined \xE0 la carte"},
+      {4, 90, 30, 0, 0, 600, 470, 0, 0, "    180 degr\xE9s"},
+      {5, 45, 28, 0, 0, 300, 470, 0, 0, "Diagonal condensed"},
+      {7 | 0x20, 0, 60, 0, 0, 380, 230, 0, 0, "Off the right edge"},
+      {1, 0, 40, 2, 0, 120, 290, 0, 0, "Cut on the left"},
+      {4, 90, 24, 1, 0, 560, 40, 0, 0, "Off the top"},
+  };
+  // A glyph whose position falls within 1/512 of a pixel's half, and
+  // glyphs cut by the screen's edges in a wide bold face.
+  const Case edges[] = {
+      {5 | 0x1000, 0, 40, 2, 2, 820, 100, 0, 0, "127|110|655|4|0|0|28|0|0|x|Valore 14: non usato dalla mappa"},
+      {7 | 0x20, 0, 60, 0, 2, -320, 300, 0, 0, "127|1100|695|8|0|0|28|0|0|x|0|12|0|0|A|o valor 11 (n\xE3o usado"},
+  };
+  auto draw = [&](std::span<const Case> texts, bool perCharacter) {
+    detail::g_textPerCharacter = perCharacter;
+    SetViewPort(0, 0, 639, 479, false);
+    SetBkColor(40);
+    ClearDevice();
+    int colour = 3;
+    for (const Case& c : texts) {
+      SetColor(static_cast<std::uint32_t>(colour));
+      colour = (colour * 7 + 11) % 256;
+      SetTextStyle(c.font, c.direction, c.size);
+      SetTextJustify(c.hJustify, c.vJustify);
+      SetUserCharSize(c.extra, c.breakSpace, 1, 1);
+      OutTextXY(c.x, c.y, c.text);
+    }
+    // Cut by a clipping viewport on every side.
+    SetViewPort(200, 385, 330, 400, true);
+    SetTextJustify(0, 0);
+    SetTextStyle(1 | 0x1000, 0, 30);
+    SetUserCharSize(0, 0, 1, 1);
+    OutTextXY(-15, -8, "Clipped by the viewport");
+    detail::g_textPerCharacter = false;
+    return ScreenRgb();
+  };
+  for (std::span<const Case> texts : {std::span<const Case>(cases), std::span<const Case>(edges)}) {
+    const std::vector<std::uint8_t> reference = draw(texts, true);
+    const std::vector<std::uint8_t> whole = draw(texts, false);
+    ASSERT_EQ(whole.size(), reference.size());
+    int differing = 0, inked = 0;
+    for (std::size_t i = 0; i < whole.size(); i += 3) {
+      differing += whole[i] != reference[i] || whole[i + 1] != reference[i + 1] || whole[i + 2] != reference[i + 2];
+      inked += reference[i] != reference[0] || reference[i + 1] != reference[1] || reference[i + 2] != reference[2];
+    }
+    EXPECT_GT(inked, 10000);  // the texts drew
+    EXPECT_EQ(differing, 0) << texts[0].text;
+  }
 }
