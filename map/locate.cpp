@@ -27,12 +27,12 @@ std::int32_t TEST_FLAG = 2;
 std::int32_t ZOOM_FLAG = 0;
 std::int32_t PON = 0;
 std::int32_t CQI = screen::key::kNone;
+std::int32_t WAIT_MENU = kWaitMenu;
+std::int32_t ZOOM_MENU = kZoomMenu;
 
 namespace {
 
 constexpr std::int32_t kBlack = 12;
-constexpr std::int32_t kFirstWaitMenu = 6;
-constexpr std::int32_t kZoomWaitMenu = 53;
 
 void BackgroundBlack() { graph::SetBkColor(screen::ColorValue(kBlack)); }
 
@@ -164,12 +164,12 @@ void DRAWMAP() {
 
 void LOADSH() {
   DRAWMAP();
-  WaitWithAnimation(kFirstWaitMenu);
+  WaitWithAnimation(WAIT_MENU);
   if (PON == kCycles) return;  // nobody is looking: back to the caller
   screen::ONKEY();
   if (screen::key::IsF1ToF10(screen::VALANS)) {
     ZoomToProduct();
-    WaitWithAnimation(kZoomWaitMenu);
+    WaitWithAnimation(ZOOM_MENU);
     screen::ONKEY();
   }
   screen::CLEAR_PROMPT();
@@ -236,6 +236,8 @@ void ResetForTest() {
   ZOOM_FLAG = 0;
   PON = 0;
   CQI = screen::key::kNone;
+  WAIT_MENU = kWaitMenu;
+  ZOOM_MENU = kZoomMenu;
 }
 
 }  // namespace dispmap

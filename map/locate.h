@@ -3,7 +3,8 @@
 // floor) and rings drawn over the product, until a key or 15 animation
 // cycles. F1..F10 zoom into the zone that holds the product.
 //
-// Owns the display's floors, preset, cycle counter and option answer. The
+// Owns the display's floors, preset, cycle counter, option answer and wait
+// menus. The
 // product's position (XFOUND, YFOUND) and the kiosk's (WHEREISX, WHEREISY,
 // FLOORX) are the configuration module's; the floor drawn and the display
 // options are the renderer's (mapview). Every wait goes through graph::Delay.
@@ -22,6 +23,13 @@ extern std::int32_t TEST_FLAG;  // display preset 0..5 (see QUES)
 extern std::int32_t ZOOM_FLAG;  // the zone zoomed to
 extern std::int32_t PON;        // animation cycles of the current wait
 extern std::int32_t CQI;        // last option answer; 126 keeps the zone as drawn
+// The menu lines under the map while it waits for a key, and under the
+// zoomed map. The staff screens go back to where they were after the map
+// (menus 6 and 53); the shopper's search goes on to its next product and
+// sets its own lines for the call (60 and 61).
+extern std::int32_t WAIT_MENU, ZOOM_MENU;
+inline constexpr std::int32_t kWaitMenu = 6, kZoomMenu = 53;
+inline constexpr std::int32_t kShopperWaitMenu = 60, kShopperZoomMenu = 61;
 
 // Cycles without a key after which the display returns.
 inline constexpr std::int32_t kCycles = 15;

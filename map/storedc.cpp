@@ -41,7 +41,8 @@ void DrawSearchForm() {
   HEADER1();
   writescreen::GET_DATA("Vell!1");
   langs::GETFILES("vell!9");
-  langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit()));
+  // A search keeps one product more than the configured limit.
+  langs::FNTTEXT(screen::PASS1[2].view(), std::to_string(HitLimit() + 1));
 }
 
 // The search screen: the frame on a black background, then the form.
@@ -61,11 +62,14 @@ bool ShowOnMap() {
   FLOOR = kiosk::TextToWhole(PRODUCT.FLOOR.view());
   CFLOOR = FLOOR;
   // The display closes the product file for the map and opens it again
-  // (dispmap::DISPLAYMAP2 owns that hand-over).
-  if (DISPLAYMAP2 && !DISPLAYMAP2(FLOOR, CFLOOR, 2, cfgfiles::XFOUND, cfgfiles::YFOUND) &&
-      !isam::IsamOK) {
-    ReportStoreError();
-  }
+  // (dispmap::DISPLAYMAP2 owns that hand-over). Its menus say that the next
+  // product follows.
+  dispmap::WAIT_MENU = dispmap::kShopperWaitMenu;
+  dispmap::ZOOM_MENU = dispmap::kShopperZoomMenu;
+  const bool shown = !DISPLAYMAP2 || DISPLAYMAP2(FLOOR, CFLOOR, 2, cfgfiles::XFOUND, cfgfiles::YFOUND);
+  dispmap::WAIT_MENU = dispmap::kWaitMenu;
+  dispmap::ZOOM_MENU = dispmap::kZoomMenu;
+  if (!shown && !isam::IsamOK) ReportStoreError();
   // A display that ended the store took the file with it (the handle is
   // forgotten first), and one that could not reopen it left it closed.
   if (!isam::IsamIsInitialized() || editprod::PF2 == nullptr) {

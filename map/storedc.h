@@ -30,6 +30,9 @@ inline constexpr int kHitPlaces = 101;
 // The highest result limit the hit list can hold (limit + 1 hits and the
 // end mark).
 inline constexpr std::int32_t kMaxLimit = 98;
+// The shortest word searched, and the shortest a word is cut to when it
+// finds nothing: one letter would list products that share only it.
+inline constexpr std::size_t kShortestWord = 2;
 
 extern isam::IsamKeyStr PKEY1;                         // the word typed
 extern std::array<std::int32_t, kHitPlaces> REC_FOUND;  // record numbers, 0 ends
@@ -90,7 +93,7 @@ void CLOSEITP();
 // ---- The search itself, without screens or logging ----
 // Upper case of a Windows-1252 text (accented letters included).
 std::string UpperText(std::string_view text);
-// Whether a typed word may be searched: 2 characters at least, no "~" and
+// Whether a typed word may be searched: kShortestWord characters at least, no "~" and
 // not the letters of the staff code after its "~", in any case.
 bool Searchable(std::string_view word);
 // The result limit in force: the configured one within 0..kMaxLimit.
@@ -101,8 +104,9 @@ std::int32_t HitLimit();
 // key order, at most limit + 1 of each. SUPPRESS takes the marks of the
 // products the whole word matches. Returns the hits of the whole word.
 std::int32_t WALK(std::string_view word);
-// The hit list := the hits of the longest start of the last walk's word
-// that found any (none when not even its first letter did). Returns CNT1.
+// The hit list := the hits of the longest start of the last walk's word, of
+// kShortestWord letters at least, that found any (none when not even its
+// first two letters did). Returns CNT1.
 std::int32_t TAKEHITS();
 // WALK and TAKEHITS: the hits of the word, shortened until it finds some.
 std::int32_t FINDHITS(std::string_view word);

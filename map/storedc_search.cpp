@@ -61,7 +61,7 @@ bool NOTFOUNDWORD = false;
 std::string UpperText(std::string_view text) { return kiosk::UpperCp1252(text); }
 
 bool Searchable(std::string_view word) {
-  if (word.size() < 2 || word.find('~') != std::string_view::npos) return false;
+  if (word.size() < kShortestWord || word.find('~') != std::string_view::npos) return false;
   // The staff code's letters after its "~" are refused in any case, so
   // that no part of the code is ever searched (or logged).
   constexpr std::string_view code = quesans2::kStaffCode.substr(1, 3);
@@ -110,7 +110,9 @@ std::int32_t WALK(std::string_view word) {
   if (!fb || n == 0) return 0;
   // A word ending in a blank may need the blanks a key leaves out.
   const bool keysWillDo = upperWord.back() != ' ';
-  std::size_t full = 0;  // levels 1..full hold their most already
+  // Levels 1..full hold their most already (or are never taken: a start
+  // shorter than kShortestWord).
+  std::size_t full = std::min(kShortestWord - 1, n);
   editprod::PRODDEF rec;
   std::string words;
   words.reserve(112);
@@ -170,7 +172,7 @@ std::int32_t WALK(std::string_view word) {
 std::int32_t TAKEHITS() {
   ClearHits();
   CNT1 = 0;
-  for (std::size_t l = levels.empty() ? 0 : levels.size() - 1; l >= 1; --l) {
+  for (std::size_t l = levels.empty() ? 0 : levels.size() - 1; l >= kShortestWord; --l) {
     if (levels[l].empty()) continue;
     for (std::size_t i = 0; i < levels[l].size(); ++i) REC_FOUND[i] = levels[l][i];
     CNT1 = static_cast<std::int32_t>(levels[l].size());

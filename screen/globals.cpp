@@ -6,6 +6,7 @@ namespace screen {
 
 std::uint16_t MAXX = 0, MAXY = 0;
 char CH = 0;
+bool KEY_WAS_CODE = false;
 Str255 ANS;
 std::int32_t VALANS = key::kNone;
 std::int32_t EDITOR_FLAG = 0;
@@ -25,6 +26,7 @@ std::int32_t SHOW_GRID = 0;
 void ResetForTest() {
   MAXX = MAXY = 0;
   CH = 0;
+  KEY_WAS_CODE = false;
   ANS.clear();
   VALANS = key::kNone;
   EDITOR_FLAG = 0;

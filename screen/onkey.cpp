@@ -11,7 +11,9 @@ char ONKEY() {
   do {
     c = static_cast<unsigned char>(graph::ReadKey());
     // A key without a character arrives as 0 then its code; folding the two
-    // into code + 128 gives every key one number.
+    // into code + 128 gives every key one number, and KEY_WAS_CODE keeps
+    // which kind it was.
+    KEY_WAS_CODE = c == 0;
     if (c == 0) c = static_cast<unsigned char>(static_cast<unsigned char>(graph::ReadKey()) + 128);
   } while (c == 0);
   CH = static_cast<char>(c);

@@ -26,6 +26,10 @@ using kiosk::Str255;
 // ---- Common globals (live for the whole run) ----
 extern std::uint16_t MAXX, MAXY;   // largest x and y of the window (INIT)
 extern char CH;                    // the last key read by ONKEY
+// True when that key arrived as 0 plus a code (a function, cursor or editing
+// key, CH = code + 128), false for a character typed or a control code: the
+// two kinds share the codes 128..255 (F1 and "»" are both 187).
+extern bool KEY_WAS_CODE;
 extern Str255 ANS;                 // the last key as text; also the answer text
 extern std::int32_t VALANS;        // code of the last key, or a module's result code
 extern std::int32_t EDITOR_FLAG;   // 1 after staff leave the shopper's search
@@ -76,7 +80,7 @@ void CONV2();  // lists PASS1[0..25] on the screen
 
 // ---- Keys ----
 // Reads one key: a 0-prefixed code arrives as code + 128 (kept to 8 bits).
-// Sets CH, ANS and VALANS.
+// Sets CH, ANS, VALANS and KEY_WAS_CODE.
 char ONKEY();
 
 // ---- Pictures (complete 24-bit BMP files) ----

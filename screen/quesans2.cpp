@@ -147,13 +147,21 @@ void GET_RESPONSE2(Str255& answer, double& number) {
       const char c = screen::ONKEY();
       const std::int32_t typed = static_cast<unsigned char>(c);
       A1 = typed;
-      const bool acceptable = IsAcceptable(static_cast<unsigned char>(c));
-      if (!acceptable || key::IsLeaveKey(typed)) screen::VALANS = NormaliseKey(typed);
-      if (IsInsertedCode(screen::VALANS, acceptable)) {
-        INSERT_CHARACTER(static_cast<char>(screen::VALANS));
-      }
-      if ((ALPHANUMERIC == 'A' || ALPHANUMERIC == 'N') && !PassesKindFilter(ALPHANUMERIC, typed)) {
+      if (IsTypedCharacter(static_cast<unsigned char>(c), screen::KEY_WAS_CODE)) {
+        // A character goes in as typed ("ã", "%"), never through the key
+        // table, whose codes are those of function and control keys; it is
+        // no editing key either ("Œ" is 140 like Pause, "®" 174 like Alt+C).
+        INSERT_CHARACTER(c);
         screen::VALANS = key::kNone;
+      } else {
+        screen::VALANS = NormaliseKey(typed);
+        if (IsInsertedCode(screen::VALANS)) {
+          INSERT_CHARACTER(static_cast<char>(screen::VALANS));
+        }
+        if ((ALPHANUMERIC == 'A' || ALPHANUMERIC == 'N') &&
+            !PassesKindFilter(ALPHANUMERIC, typed)) {
+          screen::VALANS = key::kNone;
+        }
       }
       CutToMaximum();
       MOVEIT();

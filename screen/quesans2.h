@@ -114,14 +114,21 @@ void TEST_B(double& error, std::int32_t code, double value);
 void TEST_E(std::string_view answer, double& error);
 
 // ---- Key classes ----
-// Typed characters that are inserted into the answer (compared upper-cased).
-bool IsAcceptable(unsigned char c);
-// The editing code a control key arrives as (codes not in the table stay).
+// Whether a key read by ONKEY is a character the user typed, which goes into
+// the answer as it is: every printable Windows-1252 character (letters with
+// or without accent, digits, punctuation, the blank), but not "|", which
+// separates the fields of every exchange and layout line. Keys that arrived
+// as 0 plus a code and control codes are not.
+bool IsTypedCharacter(unsigned char c, bool arrivedAsCode);
+// The rest are function, cursor, editing and control keys:
+// the editing code such a key arrives as (codes not in the table stay),
 std::int32_t NormaliseKey(std::int32_t code);
-// Whether the key with this (normalised) code is inserted as a character.
-bool IsInsertedCode(std::int32_t code, bool acceptable);
-// Whether a text ("A") or number ("N") answer lets a typed key through.
-bool PassesKindFilter(char kind, std::int32_t typedCode);
+// whether the key with this (normalised) code is put into the answer as one
+// character, for the caller to recognise (F1 as 187, say),
+bool IsInsertedCode(std::int32_t code);
+// and whether a text ("A") or number ("N") answer lets it act (its code as
+// ONKEY read it); one that does not pass is ignored.
+bool PassesKindFilter(char kind, std::int32_t keyCode);
 // The longest number answer: its highest value written with three decimals.
 std::int32_t NumberMaxLength(double upLimit);
 // The value of an answer: blanks around it ignored, 0 when not a number.

@@ -1,6 +1,7 @@
-// Key classes of the answer engine: which typed characters are inserted,
-// which control keys arrive as which editing codes, and which keys a text or
-// number answer lets through.
+// Key classes of the answer engine: which keys are typed characters (put
+// into the answer as they are), which function and control keys arrive as
+// which editing codes, and which of those a text or number answer lets
+// through.
 #include <algorithm>
 #include <cstdio>
 #include <initializer_list>
@@ -13,12 +14,6 @@
 
 namespace quesans2 {
 namespace {
-
-// Letters, digits, the blank and the punctuation an answer may hold.
-constexpr std::string_view kAcceptable =
-    "abcdefghijklmnopqrstuvwxyz! \\/.,[]{}*!()?+<>^=_-\"@-$&#%~^&*=+`;0123456789'";
-
-char UpCase(unsigned char c) { return kiosk::UpCase(static_cast<char>(c)); }
 
 // Incoming key code -> the editing code left in VALANS.
 constexpr std::pair<int, int> kNormalise[] = {
@@ -43,12 +38,10 @@ bool OneOf(int v, std::initializer_list<int> list) {
 
 }  // namespace
 
-bool IsAcceptable(unsigned char c) {
-  char up = UpCase(c);
-  for (unsigned char a : kAcceptable) {
-    if (UpCase(a) == up) return true;
-  }
-  return false;
+bool IsTypedCharacter(unsigned char c, bool arrivedAsCode) {
+  if (arrivedAsCode || c < 32 || c == 127 || c == '|') return false;
+  // The five places Windows-1252 leaves without a character.
+  return c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D;
 }
 
 std::int32_t NormaliseKey(std::int32_t code) {
@@ -58,10 +51,9 @@ std::int32_t NormaliseKey(std::int32_t code) {
   return code;
 }
 
-bool IsInsertedCode(std::int32_t code, bool acceptable) {
+bool IsInsertedCode(std::int32_t code) {
   // Editing codes act on the answer; they are never characters of it.
   if (OneOf(code, {8, 11, 15, 37, 151, 153, 165, 166, 174, 178})) return false;
-  if (acceptable) return true;
   // Function, cursor and Ctrl keys that reach the caller as one character.
   return OneOf(code, {126, 138, 142, 154, 158, 159, 161, 171, 187, 191, 255}) ||
          InRange(code, 192, 197) || InRange(code, 199, 207) || InRange(code, 209, 214) ||
@@ -69,17 +61,14 @@ bool IsInsertedCode(std::int32_t code, bool acceptable) {
          InRange(code, 241, 246) || InRange(code, 249, 253);
 }
 
-bool PassesKindFilter(char kind, std::int32_t typedCode) {
-  unsigned char c = static_cast<unsigned char>(typedCode);
+bool PassesKindFilter(char kind, std::int32_t keyCode) {
   if (kind == 'A') {
-    if (IsAcceptable(c) || InRange(typedCode, 33, 57)) return true;
-    return OneOf(typedCode, {8, 9, 13, 32, 37, 126, 140, 174, 176, 188, 189, 190, 193, 203, 205,
-                             211, 245, 247});
+    return OneOf(keyCode, {8, 9, 13, 32, 37, 126, 140, 174, 176, 188, 189, 190, 193, 203, 205,
+                           211, 245, 247});
   }
   if (kind == 'N') {
-    if (c == '.' || c == '/' || (c >= '0' && c <= '9')) return true;
-    return OneOf(typedCode, {8, 9, 13, 32, 37, 126, 140, 174, 187, 189, 190, 193, 194, 203, 205,
-                             211, 245, 247});
+    return OneOf(keyCode, {8, 9, 13, 32, 37, 126, 140, 174, 187, 189, 190, 193, 194, 203, 205,
+                           211, 245, 247});
   }
   return true;  // answers of any other kind are not filtered
 }

@@ -179,6 +179,23 @@ TEST_F(LocateTest, FunctionKeyZoomsToTheHighestZoneHoldingTheProduct) {
   EXPECT_LT(dispmap::PON, dispmap::kCycles);
 }
 
+TEST_F(LocateTest, TheMenuLinesUnderTheMapAreTheCallersFromStartToEnd) {
+  // The staff screens' lines by default; the search sets its own for its
+  // call, and the display keeps them through both waits.
+  for (const bool shopper : {false, true}) {
+    dispmap::WAIT_MENU = shopper ? dispmap::kShopperWaitMenu : dispmap::kWaitMenu;
+    dispmap::ZOOM_MENU = shopper ? dispmap::kShopperZoomMenu : dispmap::kZoomMenu;
+    script_.clear();
+    script_.push_back({kiosk::clock::NowMs() - start_ + 5000, [] { graph::PushCode(63); }});
+    script_.push_back({kiosk::clock::NowMs() - start_ + 20000, [] { graph::PushChar('A'); }});
+    Show(2);
+    // The zoomed wait's line is the last one fetched.
+    EXPECT_EQ(screen::TEMP, shopper ? "Next product A)" : "Back to the product A)");
+    EXPECT_EQ(dispmap::WAIT_MENU, shopper ? dispmap::kShopperWaitMenu : dispmap::kWaitMenu);
+    editmap::RELEASEM();
+  }
+}
+
 TEST_F(LocateTest, ZoomOutsideEveryZoneShowsTheWholeStoreAndWaitsForAKey) {
   script_.push_back({3000, [] { graph::PushCode(59); }});  // F1
   Show(2, 50, 500);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "isam/errors.h"
+#include "map/locate.h"
 #include "screen/keys.h"
 #include "storedc_fixture.h"
 
@@ -18,12 +19,14 @@ struct MapCall {
   std::string words;
   std::int32_t floor, productFloor, preset;
   double x, y;
+  std::int32_t waitMenu = 0, zoomMenu = 0;  // the menu lines under the map
 };
 std::vector<MapCall> mapCalls;
 
 bool RecordingDisplay(std::int32_t floor, std::int32_t productFloor, std::int32_t preset,
                       double x, double y) {
-  mapCalls.push_back({storedc::PRODUCT.KLINE1.str(), floor, productFloor, preset, x, y});
+  mapCalls.push_back({storedc::PRODUCT.KLINE1.str(), floor, productFloor, preset, x, y,
+                      dispmap::WAIT_MENU, dispmap::ZOOM_MENU});
   return true;
 }
 
@@ -119,6 +122,11 @@ TEST_F(SearchWalkTest, WordIsShortenedUntilItFindsAndEndsWhenNothingIsLeft) {
   EXPECT_EQ(Hits(), (std::vector<std::int32_t>{9, 4}));
   EXPECT_EQ(storedc::FINDHITS("qqqqq"), 0);
   EXPECT_TRUE(Hits().empty());
+  // Shortening stops at two letters: "mz" is in no product, and the "m"
+  // that many share finds nothing on its own.
+  EXPECT_EQ(storedc::FINDHITS("mzzz"), 0);
+  EXPECT_TRUE(Hits().empty());
+  EXPECT_EQ(storedc::FINDHITS("mix"), 2);  // "mi" of MILK and BUTTERMILK
 }
 
 TEST_F(SearchWalkTest, ShortenedWordTakesTheLongestStartEvenWhenShorterOnesFillUp) {
@@ -197,6 +205,12 @@ TEST_F(SearchWalkTest, BrowsingStaysOnTheEndsAndTheMapLeadsToTheNextHit) {
   EXPECT_EQ(mapCalls[0].preset, 2);
   EXPECT_DOUBLE_EQ(mapCalls[0].x, 12.5);
   EXPECT_DOUBLE_EQ(mapCalls[0].y, 40);
+  // Under the map the shopper reads that the next product follows; the
+  // staff screens that show the map keep their own lines.
+  EXPECT_EQ(mapCalls[0].waitMenu, dispmap::kShopperWaitMenu);
+  EXPECT_EQ(mapCalls[0].zoomMenu, dispmap::kShopperZoomMenu);
+  EXPECT_EQ(dispmap::WAIT_MENU, dispmap::kWaitMenu);
+  EXPECT_EQ(dispmap::ZOOM_MENU, dispmap::kZoomMenu);
 }
 
 TEST_F(SearchWalkTest, ShortWordsAreAskedAgainAndEscapeStartsANewSearch) {

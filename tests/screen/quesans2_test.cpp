@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/clock.h"
+#include "common/cp1252.h"
 #include "screen/keys.h"
 #include "tests/screen/quesans2_fixture.h"
 
@@ -170,6 +171,55 @@ TEST_F(AnswerTest, FunctionKeyIsPartOfATextAnswer) {
   ASSERT_EQ(answer.size(), 2u);
   EXPECT_EQ(static_cast<unsigned char>(answer[1]), 187);
   EXPECT_EQ(screen::VALANS, screen::key::kEnter);
+}
+
+// Every accented letter of French, Italian, Spanish and Portuguese, both
+// cases, and the other characters of their words, in Windows-1252.
+std::string Cp1252(std::string_view utf8) { return kiosk::Utf8ToCp1252(utf8); }
+const char* const kAccentedLetters[] = {
+    "àâæçéèêëîïôœùûüÿ", "ÀÂÆÇÉÈÊËÎÏÔŒÙÛÜŸ",  // French
+    "àèéìíîòóù", "ÀÈÉÌÍÎÒÓÙ",                // Italian
+    "áéíóúüñ¿¡ºª", "ÁÉÍÓÚÜÑ",                // Spanish
+    "ãõâêôáéíóúàç", "ÃÕÂÊÔÁÉÍÓÚÀÇ",          // Portuguese
+};
+
+TEST_F(AnswerTest, TypedCharactersGoInAsTypedWhateverTheirCode) {
+  for (const char* letters : kAccentedLetters) {
+    const std::string typed = Cp1252(letters);
+    for (char kind : {'A', 'X'}) {
+      Type(typed + "\r");
+      EXPECT_EQ(AskPlain("", kind), typed) << letters << " kind " << kind;
+    }
+  }
+  // A number answer takes them as well (and counts them as 0).
+  Type(Cp1252("pão\r"));
+  EXPECT_EQ(AskPlain("", 'N'), Cp1252("pão"));
+  // "%" and the punctuation of product words; "€" too.
+  Type(Cp1252("5% fat: 2,50 € (l'unité)\r"));
+  EXPECT_EQ(AskPlain(""), Cp1252("5% fat: 2,50 € (l'unité)"));
+  // Characters whose codes the editing keys also use stay characters: "Œ"
+  // (Pause's 140) does not end the answer, "®" (Alt+C's 174) opens no
+  // calculator, "²" (Alt+M's 178) no language menu, "¥" (Home's 165) moves
+  // no cursor.
+  Type(Cp1252("12Œ®²¥x\r"));
+  EXPECT_EQ(AskPlain(""), Cp1252("12Œ®²¥x"));
+  EXPECT_EQ(screen::VALANS, screen::key::kEnter);
+  EXPECT_EQ(quesans2::LANG_FLAG, 0);
+  EXPECT_TRUE(ScriptUsedUp());
+}
+
+TEST_F(AnswerTest, KeysOfCodesStillEditAndTheFieldSeparatorIsRefused) {
+  // The same codes arriving as 0 plus a code are the keys: Left (75 -> 203)
+  // and Delete (83 -> 211) edit "pão", Pause (12 -> 140) ends it.
+  Type(Cp1252("pão"));
+  Left(3);
+  Code(83);
+  Type("P");
+  Code(kiosk_test::kPause);
+  EXPECT_EQ(AskPlain(""), Cp1252("Pão"));
+  // "|" would split an exchange or layout line: it never gets in.
+  Type("a|b\r");
+  EXPECT_EQ(AskPlain(""), "ab");
 }
 
 TEST_F(AnswerTest, CursorKeysEditInTheMiddle) {

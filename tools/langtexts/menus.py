@@ -1,6 +1,9 @@
 # -*- coding: utf-8 -*-
 # Menu lines ("sel") per language: number -> text. Items end with KEY).
 # Hints without keys come first so that no text follows the last item.
+# Menus 6 and 53 wait under the map for the staff screens, which go back to
+# where they were; 60 and 61 for the shopper's search, which goes on to the
+# next product after the map.
 LANGS47 = "English A)   Français B)   Italiano C)   Español D)   Português E)"
 
 SEL = {
@@ -39,6 +42,8 @@ SEL = {
  56: "Change the settings A)     Leave B)",
  57: "Find a product A)          Staff B)",
  59: "Report A)  Rebuild B)  Hide shelf C)  Unhide shelf D)  Import E)  Export F)  Map G)  List H)  Back I)  Erase J)",
+ 60: "Zoom in on the product's area F1)     Next product A)",
+ 61: "Next product A)",
  62: "Keep it as it is A)     Make it a product B)",
  65: "Add A)   Copy B)   Delete C)   Change D)   Utilities E)   Map F)   Back G)",
 },
@@ -77,6 +82,8 @@ SEL = {
  56: "Modifier les réglages A)     Quitter B)",
  57: "Trouver un produit A)          Personnel B)",
  59: "Liste A)  Reconstruire B)  Masquer C)  Afficher D)  Importer E)  Exporter F)  Plan G)  Parcourir H)  Retour I)  Effacer J)",
+ 60: "Zoomer sur la zone du produit F1)     Produit suivant A)",
+ 61: "Produit suivant A)",
  62: "Le garder tel quel A)     En faire un produit B)",
  65: "Ajouter A)   Copier B)   Supprimer C)   Modifier D)   Utilitaires E)   Plan F)   Retour G)",
 },
@@ -115,6 +122,8 @@ SEL = {
  56: "Modifica le impostazioni A)     Esci B)",
  57: "Trova un prodotto A)          Personale B)",
  59: "Stampa A)  Ricostruisci B)  Nascondi C)  Mostra D)  Importa E)  Esporta F)  Mappa G)  Elenco H)  Indietro I)  Cancella J)",
+ 60: "Ingrandisci la zona del prodotto F1)     Prodotto successivo A)",
+ 61: "Prodotto successivo A)",
  62: "Lasciala così A)     Crea un prodotto B)",
  65: "Aggiungi A)   Copia B)   Elimina C)   Modifica D)   Utilità E)   Mappa F)   Indietro G)",
 },
@@ -153,6 +162,8 @@ SEL = {
  56: "Cambiar los ajustes A)     Salir B)",
  57: "Buscar un producto A)          Personal B)",
  59: "Informe A)  Reconstruir B)  Ocultar C)  Mostrar D)  Importar E)  Exportar F)  Plano G)  Lista H)  Volver I)  Vaciar J)",
+ 60: "Ampliar la zona del producto F1)     Producto siguiente A)",
+ 61: "Producto siguiente A)",
  62: "Dejarla así A)     Crear un producto B)",
  65: "Añadir A)   Copiar B)   Borrar C)   Cambiar D)   Utilidades E)   Plano F)   Volver G)",
 },
@@ -191,6 +202,8 @@ SEL = {
  56: "Alterar as definições A)     Sair B)",
  57: "Encontrar um produto A)          Pessoal B)",
  59: "Relatório A)  Reconstruir B)  Ocultar C)  Mostrar D)  Importar E)  Exportar F)  Planta G)  Lista H)  Voltar I)  Esvaziar J)",
+ 60: "Ampliar a zona do produto F1)     Produto seguinte A)",
+ 61: "Produto seguinte A)",
  62: "Deixá-la assim A)     Criar um produto B)",
  65: "Adicionar A)   Copiar B)   Apagar C)   Alterar D)   Utilitários E)   Planta F)   Voltar G)",
 },
