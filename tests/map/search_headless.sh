@@ -1,7 +1,8 @@
 #!/bin/bash
 # The shopper's search end to end on the demo store: start menu -> search a
 # word -> browse the hits -> the map -> back to the next hit -> a word that
-# finds nothing -> the staff code -> the staff menu -> quit.
+# finds nothing -> words typed with and without accents -> the staff code
+# -> the staff menu -> quit.
 # Usage: search_headless.sh KIOSK_HEADLESS KIOSK_SETUP FILEBLOCK INSTALL_DIR
 set -euo pipefail
 HEADLESS="$1"
@@ -24,7 +25,7 @@ run() {
 shot() { echo "$TMP/$1/shots/$2.bmp"; }
 same() { cmp -s "$(shot "$1" "$2")" "$(shot "$1" "$3")"; }
 
-run search '{SHOT start}A{SHOT search}apples{ENTER}{SHOT hit1}A{SHOT hit2}B{SHOT back1}{F1}{SHOT map}{ESC}{SHOT aftermap}C{SHOT again}zzqqy{ENTER}{SHOT shortened}C~KKKVVV{ENTER}{SHOT staff}{ESC}'
+run search '{SHOT start}A{SHOT search}apples{ENTER}{SHOT hit1}A{SHOT hit2}B{SHOT back1}{F1}{SHOT map}{ESC}{SHOT aftermap}C{SHOT again}milkqq{ENTER}{SHOT shortened}Cqxqqy{ENTER}{SHOT nothing}pão{ENTER}{SHOT pao}Cpao{ENTER}{SHOT plain}Cgluten free bread{ENTER}{SHOT bread}C~KKKVVV{ENTER}{SHOT staff}{ESC}'
 run menu '{ESC}{SHOT staff}{ESC}'
 
 same search start search && fail "the start menu did not lead to the search screen"
@@ -35,10 +36,17 @@ same search hit1 map && fail "F1 did not show the map"
 same search hit2 aftermap || fail "after the map the next hit is not shown"
 same search search again || fail "a new search does not show the search screen"
 same search again shortened && fail "the shortened word showed nothing"
+# "qx", the shortest the word is cut to, is in no product: nothing is shown
+# and the search is asked again.
+same search again nothing || fail "a word whose first two letters match nothing showed products"
+# Typed with its accent, "pão" finds the bread as "pao" does.
+same search again pao && fail "pão showed nothing"
+same search pao plain || fail "pão and pao do not show the same product"
+same search pao bread || fail "pão did not find the bread"
 cmp -s "$(shot search staff)" "$(shot menu staff)" || fail "the staff code did not lead to the staff menu"
 
-# The word that found nothing is logged once; the words that found
-# something are not.
-keys=$(cd "$TMP/search/work" && "$FILEBLOCK" keys 'data\NotFound' 1)
-[ "$keys" = "zzqqy1 1" ] || fail "not-found log keys: $keys"
+# The words that found nothing are logged once each (the shortened one as
+# typed); the words that found something, "pão" among them, are not.
+keys=$(cd "$TMP/search/work" && "$FILEBLOCK" keys 'data\NotFound' 1 | tr '\n' ' ')
+[ "$keys" = "milkqq1 1 qxqqy2 2 " ] || fail "not-found log keys: $keys"
 echo "search end to end passed"
