@@ -141,8 +141,8 @@ run "$MAP$MOVE" cut
 run "$MAP$MOVE""B{PAUSE}$LEAVE"
 [ "$(element CW-01 | cut -d'|' -f4,5,9,12)" = "140|150|185|1" ] || fail "the moved shelf is $(element CW-01)"
 after_products=$(files products CW-01)
-[ "$after_products" = "Socks chaussettes 143.2000 144.8000 ' 2'
-T-shirts tee-shirts 155.2000 132.8000 ' 2'" ] || fail "the products of the moved shelf are $after_products"
+[ "$after_products" = "Socks chaussettes calzini calcetines meias 138.9400 145.4000 ' 2'
+T-shirts tee-shirts magliette camisetas 153.0800 131.2600 ' 2'" ] || fail "the products of the moved shelf are $after_products"
 
 # Hide shelf DY-01 from the product utilities: its element is hidden; shown
 # again, it is back under its own identifier.
