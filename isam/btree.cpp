@@ -10,7 +10,7 @@
 
 namespace isam {
 
-int IsamCompKeys(const IsamKeyStr& key1, const IsamKeyStr& key2, std::int32_t datRef1,
+int IsamCompKeys(std::string_view key1, std::string_view key2, std::int32_t datRef1,
                  std::int32_t datRef2, bool dup) {
   const std::size_t n = std::min(key1.size(), key2.size());
   // memcmp compares as unsigned bytes; the first difference decides.
@@ -27,20 +27,39 @@ int IsamCompKeys(const IsamKeyStr& key1, const IsamKeyStr& key2, std::int32_t da
   return c;
 }
 
-bool IsamSearchPage(const IsamPage& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
-                    int& k, int& r) {
+namespace {
+// The page search over any page form: L and R close in until R < L.
+template <class Page>
+bool SearchItems(const Page& page, int n, std::string_view key, std::int32_t datRef, bool dup,
+                 int& k, int& r) {
   int l = 1;
-  r = page.ItemsOnPage;
+  r = n;
   k = 0;
   if (r == 0) return false;
   do {
     k = (l + r) / 2;
-    const IsamItem& it = page.ItemArray[k];
-    int c = IsamCompKeys(key, it.KeyStr, datRef, it.DataRef, dup);
+    int c = IsamCompKeys(key, page.Key(k), datRef, page.DataRef(k), dup);
     if (c <= 0) r = k - 1;
     if (c >= 0) l = k + 1;
   } while (r >= l);
   return l - r > 1;
+}
+
+struct HeldItems {
+  const IsamPage& p;
+  std::string_view Key(int i) const { return p.ItemArray[i].KeyStr.view(); }
+  std::int32_t DataRef(int i) const { return p.ItemArray[i].DataRef; }
+};
+}  // namespace
+
+bool IsamSearchPage(const IsamPage& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
+                    int& k, int& r) {
+  return SearchItems(HeldItems{page}, page.ItemsOnPage, key.view(), datRef, dup, k, r);
+}
+
+bool IsamSearchPage(const IsamPageView& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
+                    int& k, int& r) {
+  return SearchItems(page, page.Items(), key.view(), datRef, dup, k, r);
 }
 
 bool IsamFindKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef,
@@ -58,18 +77,18 @@ bool IsamFindKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef,
     }
     d.PathInd += 1;
     d.Path[d.PathInd].PageRef = page;
-    IsamPage* p = IsamGetPage(ifb, page, key);
-    if (p == nullptr) {
+    IsamPageView p;
+    if (!IsamViewPage(ifb, page, key, p)) {
       d.PathInd = 0;
       return false;
     }
     int k, r;
-    found = IsamSearchPage(*p, userKey, userDatRef, d.AllowDupKeys, k, r);
+    found = IsamSearchPage(p, userKey, userDatRef, d.AllowDupKeys, k, r);
     if (found) {
-      userDatRef = p->ItemArray[k].DataRef;
+      userDatRef = p.DataRef(k);
       r = k;
     } else {
-      page = ChildOf(*p, r);
+      page = p.Child(r);
     }
     d.Path[d.PathInd].ItemArrInd = r;
   }
@@ -103,15 +122,15 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
   if (d.PathInd == 0) {
     page = d.RootRef;
   } else {
-    IsamPage* p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
-    if (p == nullptr) return;
+    IsamPageView p;
+    if (!IsamViewPage(ifb, d.Path[d.PathInd].PageRef, key, p)) return;
     int i = d.Path[d.PathInd].ItemArrInd;
-    if (i > p->ItemsOnPage) {
+    if (i > p.Items()) {
       IsamSetError(err::kIndexDamaged);
       d.PathInd = 0;
       return;
     }
-    page = ChildOf(*p, i);
+    page = p.Child(i);
   }
   while (page != 0) {
     if (d.PathInd >= format::kMaxHeight) {
@@ -121,26 +140,25 @@ void IsamNextKey(IsamFileBlock* ifb, int key, std::int32_t& userDatRef, IsamKeyS
     }
     d.PathInd += 1;
     d.Path[d.PathInd] = {page, 0};
-    IsamPage* p = IsamGetPage(ifb, page, key);
-    if (p == nullptr) {
+    IsamPageView p;
+    if (!IsamViewPage(ifb, page, key, p)) {
       d.PathInd = 0;
       return;
     }
-    page = p->BckwPageRef;
+    page = p.BckwPageRef();
   }
   if (d.PathInd > 0) {
-    IsamPage* p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
-    if (p == nullptr) return;
-    while (d.PathInd > 1 && d.Path[d.PathInd].ItemArrInd >= p->ItemsOnPage) {
+    IsamPageView p;
+    if (!IsamViewPage(ifb, d.Path[d.PathInd].PageRef, key, p)) return;
+    while (d.PathInd > 1 && d.Path[d.PathInd].ItemArrInd >= p.Items()) {
       d.PathInd -= 1;
-      p = IsamGetPage(ifb, d.Path[d.PathInd].PageRef, key);
-      if (p == nullptr) return;
+      if (!IsamViewPage(ifb, d.Path[d.PathInd].PageRef, key, p)) return;
     }
     IsamSearchStep& step = d.Path[d.PathInd];
-    if (step.ItemArrInd < p->ItemsOnPage) {
+    if (step.ItemArrInd < p.Items()) {
       step.ItemArrInd += 1;
-      userDatRef = p->ItemArray[step.ItemArrInd].DataRef;
-      userKey.assign(p->ItemArray[step.ItemArrInd].KeyStr.view());
+      userDatRef = p.DataRef(step.ItemArrInd);
+      userKey.assign(p.Key(step.ItemArrInd));
     } else {
       d.PathInd = 0;
     }
@@ -202,11 +220,11 @@ bool BTKeyExists(IsamFileBlockPtr IFBPtr, std::int32_t Key, std::int32_t UserDat
         IsamSetError(err::kIndexDamaged);
         break;
       }
-      IsamPage* p = IsamGetPage(IFBPtr, page, Key);
-      if (p == nullptr) break;
+      IsamPageView p;
+      if (!IsamViewPage(IFBPtr, page, Key, p)) break;
       int k, r;
-      found = IsamSearchPage(*p, UserKey, UserDatRef, dup, k, r);
-      page = ChildOf(*p, r);
+      found = IsamSearchPage(p, UserKey, UserDatRef, dup, k, r);
+      page = p.Child(r);
     }
   }
   IsamExitCode(IFBPtr);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "isam/pagebuf.h"
 #include "isam/store.h"
@@ -10,12 +11,15 @@
 namespace isam {
 
 // Byte order of keys, then length; with dup, then record number.
-int IsamCompKeys(const IsamKeyStr& key1, const IsamKeyStr& key2, std::int32_t datRef1,
+int IsamCompKeys(std::string_view key1, std::string_view key2, std::int32_t datRef1,
                  std::int32_t datRef2, bool dup);
 
 // Binary search of one page. Returns true when found (item k); r is the
 // number of items below the key (the child to follow is ChildOf(page, r)).
 bool IsamSearchPage(const IsamPage& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
+                    int& k, int& r);
+// The same over a page read for looking only.
+bool IsamSearchPage(const IsamPageView& page, const IsamKeyStr& key, std::int32_t datRef, bool dup,
                     int& k, int& r);
 inline std::int32_t ChildOf(const IsamPage& page, int r) {
   return r == 0 ? page.BckwPageRef : page.ItemArray[r].PageRef;

@@ -558,6 +558,7 @@ void ResetForTest() {
   IsamOpenFileBlockList.clear();
   IsamReleasePageBuffer();
   IsamSetPageBufferLimitForTest(0);
+  IsamSetKeptPagesLimitForTest(0);
   IsamInitialized = false;
   SetEnv(nullptr);
   IsamClearOK();

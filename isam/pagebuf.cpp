@@ -1,14 +1,24 @@
 // The page buffer. Recency is kept as a use stamp per entry (the least
 // recently used entry has the smallest stamp; free entries have stamp 0 and
 // are taken first, lowest entry first), which gives the ring's order of
-// reuse and of writes. Lookups go through a hash index of the held pages and
-// the reuse order through a list of held entries kept in stamp order plus a
-// set of free entries, so that neither needs a scan of the buffer.
+// reuse. Lookups go through a hash index of the held pages and the reuse
+// order through a list of held entries kept in stamp order plus a set of
+// free entries, so that neither needs a scan of the buffer.
+//
+// Below the entries lies a store of pages as written (packed, only their
+// used bytes): a page whose entry is reused goes there, changed or not, and
+// a later get takes it from there instead of from the file. Changed pages
+// are written to the file when the store must make room (oldest first) and
+// when their fileblock's pages are flushed (at the close, in file order), so
+// a run of changes does not write a page per change. The index-damaged mark
+// is on disk before any change is made, so no page reaches the file before
+// it; the close clears it only after every changed page is written.
 #include "isam/pagebuf.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <functional>
+#include <list>
 #include <memory>
 #include <new>
 #include <set>
@@ -66,6 +76,77 @@ unsigned char slot_buffer[(MaxKeyLen + format::kItemOverhead) * format::kPageSiz
                           format::kPageHeadLen];
 
 PageId IdOf(const Entry& e) { return PageId{e.Owner, e.KeyNr, e.PageRef}; }
+
+// ---- Kept pages ---------------------------------------------------------------
+
+struct KeptPage {
+  std::vector<unsigned char> Bytes;  // as written: 6 + n * (KeyLen + 9)
+  bool Changed = false;              // not yet written to the file
+  std::list<PageId>::iterator Age;
+};
+constexpr std::size_t kKeptLimit = std::size_t(64) << 20;
+std::size_t kept_limit = kKeptLimit;
+std::unordered_map<PageId, KeptPage, PageIdHash> kept;
+std::list<PageId> kept_order;  // oldest first
+std::size_t kept_bytes = 0;
+
+void Forget(std::unordered_map<PageId, KeptPage, PageIdHash>::iterator it) {
+  kept_bytes -= it->second.Bytes.size();
+  kept_order.erase(it->second.Age);
+  kept.erase(it);
+}
+
+void ForgetKept(const PageId& id) {
+  auto it = kept.find(id);
+  if (it != kept.end()) Forget(it);
+}
+
+void WriteKept(const PageId& id, KeptPage& k) {
+  IsamFileBlock* ifb = id.Owner;
+  IsamPutBlock(ifb->IndF, PagePos(ifb, id.KeyNr, id.PageRef),
+               static_cast<std::int64_t>(k.Bytes.size()), k.Bytes.data());
+  if (IsamOK) k.Changed = false;
+}
+
+// Makes room for `need` more bytes, writing changed pages oldest first;
+// false when a write failed (that page stays kept).
+bool MakeRoom(std::size_t need) {
+  while (!kept_order.empty() && kept_bytes + need > kept_limit) {
+    auto it = kept.find(kept_order.front());
+    if (it->second.Changed) {
+      WriteKept(it->first, it->second);
+      if (!IsamOK) return false;
+    }
+    Forget(it);
+  }
+  return true;
+}
+
+// Writes (and with forget, drops) every kept page of ifb, in file order.
+void FlushKept(IsamFileBlock* ifb, bool forget) {
+  std::vector<std::unordered_map<PageId, KeptPage, PageIdHash>::iterator> mine;
+  for (auto it = kept.begin(); it != kept.end(); ++it)
+    if (it->first.Owner == ifb) mine.push_back(it);
+  std::sort(mine.begin(), mine.end(), [ifb](const auto& a, const auto& b) {
+    return PagePos(ifb, a->first.KeyNr, a->first.PageRef) < PagePos(ifb, b->first.KeyNr, b->first.PageRef);
+  });
+  for (auto it : mine) {
+    if (it->second.Changed) {
+      WriteKept(it->first, it->second);
+      if (!IsamOK) return;
+    }
+  }
+  if (forget)
+    for (auto it : mine) Forget(it);
+}
+
+void DropKept(IsamFileBlock* ifb) {
+  for (auto it = kept.begin(); it != kept.end();) {
+    auto next = std::next(it);
+    if (it->first.Owner == ifb) Forget(it);
+    it = next;
+  }
+}
 
 void Unlink(Entry& e) {
   (e.Older ? e.Older->Newer : oldest) = e.Newer;
@@ -156,18 +237,32 @@ void PutPage(Entry& e) {
   if (!IsamOK) e.Updated = true;  // still to be written
 }
 
-// Takes the least recently used entry for reuse, writing it first if
-// changed; nullptr when that write fails.
+// Moves an entry's page to the kept pages (changed or not); false when
+// making room failed on a write.
+bool KeepPage(Entry& e) {
+  IsamFileBlock* ifb = e.Owner;
+  const std::int32_t len = IsamPackPage(e.Page, ifb->DID[e.KeyNr].KeyLen, slot_buffer);
+  const PageId id = IdOf(e);
+  ForgetKept(id);  // a copy left from before is out of date
+  if (!MakeRoom(static_cast<std::size_t>(len))) return false;
+  KeptPage& k = kept[id];
+  k.Bytes.assign(slot_buffer, slot_buffer + len);
+  k.Changed = e.Updated;
+  k.Age = kept_order.insert(kept_order.end(), id);
+  kept_bytes += k.Bytes.size();
+  e.Updated = false;
+  return true;
+}
+
+// Takes the least recently used entry for reuse, keeping its page first;
+// nullptr when a write to make room for it failed.
 Entry* TakeEntry() {
   Entry* e = LeastRecent();
   if (e == nullptr) {
     IsamSetError(err::kNoPageBuffer);
     return nullptr;
   }
-  if (e->Owner != nullptr && e->Updated) {
-    PutPage(*e);
-    if (!IsamOK) return nullptr;
-  }
+  if (e->Owner != nullptr && !KeepPage(*e)) return nullptr;
   Free(*e);
   return e;
 }
@@ -195,6 +290,24 @@ std::int32_t IsamPackPage(const IsamPage& page, int keyLen, unsigned char* out) 
   }
   return format::kPageHeadLen + n * itemLen;
 }
+
+namespace {
+// Whether a stored page's count and key lengths fit its slot and key; n is
+// its item count.
+bool PackedPageFits(const unsigned char* in, std::int32_t slotLen, int keyLen, int pageSize,
+                    int& n) {
+  const int itemLen = keyLen + format::kItemOverhead;
+  if (slotLen < format::kPageHeadLen) return false;
+  n = format::GetU16(in);
+  if (n > pageSize || n > format::kPageSize ||
+      format::kPageHeadLen + std::int64_t(n) * itemLen > slotLen)
+    return false;
+  const unsigned char* p = in + format::kPageHeadLen;
+  for (int i = 1; i <= n; ++i, p += itemLen)
+    if (p[8] > keyLen) return false;
+  return true;
+}
+}  // namespace
 
 bool IsamUnpackPage(const unsigned char* in, std::int32_t slotLen, int keyLen, int pageSize,
                     IsamPage& page) {
@@ -243,10 +356,14 @@ void IsamReleasePageBuffer() {
   free_entries.clear();
   oldest = newest = nullptr;
   clock_now = 0;
+  kept.clear();
+  kept_order.clear();
+  kept_bytes = 0;
 }
 
 std::int32_t IsamPageBufferSize() { return static_cast<std::int32_t>(entries.size()); }
 void IsamSetPageBufferLimitForTest(std::int32_t limit) { alloc_limit = limit; }
+void IsamSetKeptPagesLimitForTest(std::size_t bytes) { kept_limit = bytes == 0 ? kKeptLimit : bytes; }
 
 IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
   const IsamDatIndDescr& d = ifb->DID[key];
@@ -260,14 +377,66 @@ IsamPage* IsamGetPage(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
   }
   Entry* e = TakeEntry();
   if (e == nullptr) return nullptr;
-  IsamGetBlock(ifb->IndF, PagePos(ifb, key, pageRef), d.LenRec, slot_buffer);
-  if (!IsamOK) return nullptr;
-  if (!IsamUnpackPage(slot_buffer, d.LenRec, d.KeyLen, d.UsedPageSize, e->Page)) {
-    IsamSetError(err::kIndexDamaged);
-    return nullptr;
+  const PageId id{ifb, key, pageRef};
+  auto k = kept.find(id);
+  bool changed = false;
+  if (k != kept.end()) {
+    // Unpacked from the bytes this store packed; checked all the same.
+    if (!IsamUnpackPage(k->second.Bytes.data(), static_cast<std::int32_t>(k->second.Bytes.size()),
+                        d.KeyLen, d.UsedPageSize, e->Page)) {
+      IsamSetError(err::kIndexDamaged);
+      return nullptr;
+    }
+    changed = k->second.Changed;
+    Forget(k);
+  } else {
+    IsamGetBlock(ifb->IndF, PagePos(ifb, key, pageRef), d.LenRec, slot_buffer);
+    if (!IsamOK) return nullptr;
+    if (!IsamUnpackPage(slot_buffer, d.LenRec, d.KeyLen, d.UsedPageSize, e->Page)) {
+      IsamSetError(err::kIndexDamaged);
+      return nullptr;
+    }
   }
   Hold(*e, ifb, pageRef, key);
+  e->Updated = changed;
   return &e->Page;
+}
+
+bool IsamViewPage(IsamFileBlock* ifb, std::int32_t pageRef, int key, IsamPageView& view) {
+  const IsamDatIndDescr& d = ifb->DID[key];
+  view = IsamPageView();
+  view.ItemLen = d.KeyLen + format::kItemOverhead;
+  if (pageRef < 1 || pageRef > d.NumRec || pageRef > ifb->MaxPages) {
+    IsamSetError(err::kIndexDamaged);
+    return false;
+  }
+  if (Entry* held = Find(ifb, key, pageRef)) {
+    MakeMostRecent(*held);
+    view.Held = &held->Page;
+    return true;
+  }
+  const PageId id{ifb, key, pageRef};
+  auto k = kept.find(id);
+  if (k == kept.end()) {
+    IsamGetBlock(ifb->IndF, PagePos(ifb, key, pageRef), d.LenRec, slot_buffer);
+    if (!IsamOK) return false;
+    int n = 0;
+    if (!PackedPageFits(slot_buffer, d.LenRec, d.KeyLen, d.UsedPageSize, n)) {
+      IsamSetError(err::kIndexDamaged);
+      return false;
+    }
+    const std::size_t len = format::kPageHeadLen + std::size_t(n) * std::size_t(view.ItemLen);
+    if (!MakeRoom(len)) return false;
+    k = kept.try_emplace(id).first;
+    k->second.Bytes.assign(slot_buffer, slot_buffer + len);
+    k->second.Changed = false;
+    k->second.Age = kept_order.insert(kept_order.end(), id);
+    kept_bytes += len;
+  } else {
+    kept_order.splice(kept_order.end(), kept_order, k->second.Age);  // the newest now
+  }
+  view.Packed = k->second.Bytes.data();
+  return true;
 }
 
 IsamPage* IsamNewPage(IsamFileBlock* ifb, std::int32_t& pageRef, int key) {
@@ -277,6 +446,7 @@ IsamPage* IsamNewPage(IsamFileBlock* ifb, std::int32_t& pageRef, int key) {
   IsamNewRec(ifb, ref, key);
   if (!IsamOK) return nullptr;
   pageRef = ref;
+  ForgetKept(PageId{ifb, key, ref});
   Hold(*e, ifb, ref, key);
   return &e->Page;
 }
@@ -293,6 +463,7 @@ std::int32_t IsamPageNumber(const IsamPage* page) {
 void IsamReturnPage(IsamPage* page) {
   Entry* e = EntryOf(page);
   if (e == nullptr || e->Owner == nullptr) return;
+  ForgetKept(IdOf(*e));
   IsamDeleteRecOrPage(e->Owner, e->PageRef, e->KeyNr);
   Free(*e);
 }
@@ -309,6 +480,7 @@ void IsamFlushPageBuffer(IsamFileBlock* ifb, bool destructive) {
     }
     if (destructive) Free(*e);
   }
+  FlushKept(ifb, destructive);
 }
 
 void IsamFlushPageInfo(IsamFileBlock* ifb, bool destructive) {
@@ -328,6 +500,7 @@ void IsamFlushPageInfo(IsamFileBlock* ifb, bool destructive) {
 void IsamDestroyPages(IsamFileBlock* ifb) {
   for (auto& e : entries)
     if (e->Owner == ifb) Free(*e);
+  DropKept(ifb);
 }
 
 }  // namespace isam

@@ -1,13 +1,16 @@
 // The page buffer: the store's only cache, shared by all open fileblocks.
 //
-// Entries are reused least recently used first; a changed page is written
-// when its entry is reused and when its fileblock is closed, never
+// Entries are reused least recently used first; a page whose entry is
+// reused is kept below the buffer (as written), and a changed one reaches
+// the file when the kept pages need room or its fileblock is closed, never
 // otherwise. Tree operations hold at most three pages, each among the three
 // most recent gets, so with at least 6 entries a held page is never reused
 // underneath them. A page pointer stays valid until the next get/new page.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "isam/format.h"
 #include "isam/isam.h"
@@ -33,6 +36,9 @@ void IsamReleasePageBuffer();
 std::int32_t IsamPageBufferSize();
 // Pretends that only `limit` entries can be allocated (0: no limit); tests.
 void IsamSetPageBufferLimitForTest(std::int32_t limit);
+// The bytes of pages kept below the entries (0: the store's own limit);
+// tests, so that changed pages must go early.
+void IsamSetKeptPagesLimitForTest(std::size_t bytes);
 
 // Fetches key `key`'s page `pageRef`; nullptr with the status set on error
 // (a page number outside 1..NumRec or a damaged page gives 10010).
@@ -51,6 +57,39 @@ void IsamFlushPageBuffer(IsamFileBlock* ifb, bool destructive);
 void IsamFlushPageInfo(IsamFileBlock* ifb, bool destructive);
 // Frees every entry of ifb without writing.
 void IsamDestroyPages(IsamFileBlock* ifb);
+
+// A page read for looking only: the page in its entry when one holds it,
+// else the page as stored (packed) among the kept pages, read from the file
+// into them when needed, so that a search compares keys where they lie
+// instead of unpacking the page. Valid until the next page call.
+struct IsamPageView {
+  const IsamPage* Held = nullptr;       // the page in its entry, or
+  const unsigned char* Packed = nullptr;  // the page as stored
+  int ItemLen = 0;                        // packed: KeyLen + 9
+
+  int Items() const { return Held ? Held->ItemsOnPage : format::GetU16(Packed); }
+  std::int32_t BckwPageRef() const {
+    return Held ? Held->BckwPageRef : format::GetI32(Packed + 2);
+  }
+  const unsigned char* Item(int i) const {
+    return Packed + format::kPageHeadLen + std::ptrdiff_t(i - 1) * ItemLen;
+  }
+  std::int32_t DataRef(int i) const {
+    return Held ? Held->ItemArray[i].DataRef : format::GetI32(Item(i));
+  }
+  std::int32_t PageRef(int i) const {
+    return Held ? Held->ItemArray[i].PageRef : format::GetI32(Item(i) + 4);
+  }
+  std::string_view Key(int i) const {
+    if (Held) return Held->ItemArray[i].KeyStr.view();
+    const unsigned char* it = Item(i);
+    return std::string_view(reinterpret_cast<const char*>(it + 9), it[8]);
+  }
+  // The child to follow below r items (0: the one before item 1).
+  std::int32_t Child(int r) const { return r == 0 ? BckwPageRef() : PageRef(r); }
+};
+// False with the status set as IsamGetPage sets it.
+bool IsamViewPage(IsamFileBlock* ifb, std::int32_t pageRef, int key, IsamPageView& view);
 
 // Packs a page as stored: 6 + n * (keyLen + 9) bytes into out (room for a
 // whole slot); returns the length. Unpack checks counts and key lengths and

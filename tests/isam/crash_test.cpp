@@ -79,6 +79,9 @@ void Create() {
   };
   BTInitIsam(NoNet, 6);
   must(IsamOK);
+  // Little room for pages below the buffer either, so that pages are
+  // written in the middle of an operation.
+  IsamSetKeptPagesLimitForTest(4096);
   for (;;) {
     IsamFileBlockPtr fb = nullptr;
     BTOpenFileBlock(fb, kName);
