@@ -73,7 +73,10 @@ void PRINT_LABEL() {
 }
 
 void PRINT_LABEL2() {
-  if (LABEL_X == 0) return;
+  // Only a caller that shows the answer on the screen has a label line: a
+  // plain question's default one (y 100) would cut through whatever the
+  // screen has there, the store logo of the search screen for one.
+  if (LABEL_X == 0 || !IsD(DISPLAYA)) return;
   ClearStrip(ANS_XI);
   screen::FNT0(220, ANS_XI, LABEL_Y, LABEL_FONT2, 0, 0, FONT_SIZEA, 0, 0, BIU.view(),
                ANSWER.view());

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "common/shortstr.h"
@@ -70,6 +71,14 @@ void PRINTDISPLAY(std::string_view text);
 void PRINT_ANSWER2(double value);
 void DISPLAYM(double value);
 void INSTRUCT();
+// One line of the key legend: the key in colour 253 at keyX, its text in
+// colour 128 at textX, both at y = MAXY - up (font code 2, size 20).
+struct LegendLine {
+  std::string_view key, text;
+  std::int32_t keyX, textX, up;
+};
+std::span<const LegendLine> Legend();
+void WRITELEGEND(const LegendLine& line);
 
 // Every global back to its start-up value, the memory included (for tests).
 void ResetForTest();

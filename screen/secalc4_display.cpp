@@ -15,21 +15,19 @@ void Write(std::int32_t colour, std::int32_t x, std::int32_t y, std::int32_t fon
   screen::FNT0(colour, x, y, font, 0, 0, size, 0, 0, "b", text);
 }
 
-struct LegendLine {
-  std::string_view key, text;
-  std::int32_t keyX, textX, up;  // y = MAXY - up
-};
-
+// Three rows of 20-pixel text fill the prompt box's clear area (MAXY - 62
+// to MAXY - 3) exactly; the columns leave room for the longest text and the
+// widest key ("< >") of the column before.
 constexpr LegendLine kLegend[] = {
-    {"Q ", "Quit", 750, 785, 20},
-    {"E ", "clear Entry", 750, 785, 40},
-    {"C ", "Clear all", 750, 785, 60},
-    {"+<", "Add memory to total", 900, 935, 60},
-    {"-<", "Subtract memory from total", 900, 935, 40},
-    {"*<", "Multiply memory by total", 900, 935, 20},
-    {"/<", "Divide total by memory", 1200, 1235, 60},
-    {"M", "Clear memory", 1200, 1235, 40},
-    {"< >", "To From memory", 1200, 1235, 20},
+    {"Q ", "Quit", 750, 785, 22},
+    {"E ", "clear Entry", 750, 785, 42},
+    {"C ", "Clear all", 750, 785, 62},
+    {"+<", "Add memory to total", 920, 965, 62},
+    {"-<", "Subtract memory from total", 920, 965, 42},
+    {"*<", "Multiply memory by total", 920, 965, 22},
+    {"/<", "Divide total by memory", 1270, 1320, 62},
+    {"M", "Clear memory", 1270, 1320, 42},
+    {"< >", "To From memory", 1270, 1320, 22},
 };
 
 }  // namespace
@@ -95,12 +93,16 @@ void DISPLAYM(double value) {
   Write(253, 340, screen::MAXY - 62, 4, 15, FixedText(value, 0, 3).view());
 }
 
+std::span<const LegendLine> Legend() { return kLegend; }
+
+void WRITELEGEND(const LegendLine& l) {
+  Write(253, l.keyX, screen::MAXY - l.up, 2, 20, l.key);
+  Write(128, l.textX, screen::MAXY - l.up, 2, 20, l.text);
+}
+
 void INSTRUCT() {
   Write(253, 500, screen::MAXY - 64, 2, 36, "Calculator");
-  for (const LegendLine& l : kLegend) {
-    Write(253, l.keyX, screen::MAXY - l.up, 2, 20, l.key);
-    Write(128, l.textX, screen::MAXY - l.up, 2, 20, l.text);
-  }
+  for (const LegendLine& l : kLegend) WRITELEGEND(l);
 }
 
 }  // namespace secalc4

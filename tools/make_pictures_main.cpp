@@ -107,14 +107,17 @@ void DemoLogo() {
   screen::FNT0(kYellow, 150, 150, 4, 0, 0, 30, 2, 3, "B", "DEMO MARKET");
 }
 
-// 36 x 37: a pin whose tip marks (27, 30), the kiosk's own position, with a
-// cross there. The location display saves exactly this rectangle around the
-// point before drawing the marker.
+// 36 x 37: a cross centred on (17, 18), the kiosk's own position, with a red
+// dot there. The location display saves exactly this rectangle around the
+// point, and the zone's cross and ring shifts put the centre of the rings'
+// 70 x 70 square, (35, 35) from its corner at (-45, -47), on the same point:
+// (-10, -12) from the shifted point, (17, 18) in this picture.
 void PositionMarker() {
   Clear(36, 37);
-  Line(21, 30, 33, 30, kYellow, 2);
-  Line(27, 24, 27, 36, kYellow, 2);
-  Pin(27, 30, 9, kRed, kWhite);
+  Line(2, 18, 32, 18, kYellow, 3);
+  Line(17, 3, 17, 33, kYellow, 3);
+  Disc(17, 18, 8, kRed);
+  Disc(17, 18, 3, kWhite);
 }
 
 // 40 x 20: the Enter key, drawn just after a menu's last item.

@@ -145,6 +145,35 @@ TEST_F(LocateTest, OnTheKiosksFloorTheCrossBlinksAndRingsFollowUntilTimeOut) {
   EXPECT_EQ(blockingReads_, 0);
 }
 
+// A product at the kiosk's own position: the kiosk's cross is centred where
+// the rings over the product are, on the same map point.
+TEST_F(LocateTest, TheKiosksCrossIsCentredWhereTheRingsOfAProductThereAre) {
+  // The area around the kiosk at (400, 300) shows only the marks.
+  struct Centre {
+    double x = 0, y = 0;
+    int n = 0;
+  };
+  Centre cross, rings;
+  kiosk::clock::SetVirtualSleepHook([&](std::int64_t) {
+    if (!sampling_) return;
+    Centre all, ring;
+    for (int y = 240; y <= 340; ++y)
+      for (int x = 340; x <= 440; ++x) {
+        if (Is(x, y, kiosk_test::kBlack)) continue;
+        all.x += x, all.y += y, ++all.n;
+        if (Is(x, y, kRing)) ring.x += x, ring.y += y, ++ring.n;
+      }
+    if (ring.n > rings.n) rings = ring;  // the fullest set of rings
+    if (ring.n == 0 && all.n > 0) cross = all;
+  });
+  productX_ = 400, productY_ = 300;
+  Show(1, 400, 300);
+  ASSERT_GT(cross.n, 50) << "the cross was never seen";
+  ASSERT_GT(rings.n, 50) << "the rings were never seen";
+  EXPECT_NEAR(cross.x / cross.n, rings.x / rings.n, 1.0);
+  EXPECT_NEAR(cross.y / cross.n, rings.y / rings.n, 1.0);
+}
+
 TEST_F(LocateTest, OnAnotherFloorOnlyRingsEveryCycle) {
   const std::int64_t took = Show(2);
   EXPECT_EQ(dispmap::PON, dispmap::kCycles);

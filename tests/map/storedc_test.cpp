@@ -1,6 +1,8 @@
 // The shopper's search: which products a word finds and in what order, the
 // word shortening, the result limit, the browsing of the hits and the map
 // hand-over, and the staff code.
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -270,25 +272,51 @@ TEST_F(SearchWalkTest, LanguageMenuFromAHitLeadsToANewSearch) {
 // ---- Logging words not found ----
 
 TEST_F(SearchWalkTest, WordMatchingNothingIsLoggedOnceWithMachineTimeAndDate) {
+  // On the 1920 x 1080 screen the search form is laid out for.
+  graph::CloseGraph();
+  graph::UseHeadless(1920, 1080);
+  screen::INIT(3, 12);
   Products({"~STAFF ONLY", "MILK"}, "HIDDEN");  // hidden and excluded, not matching
   storedc::DISPLAYMAP2 = RecordingDisplay;
-  // The yellow of the message band in the middle of the screen at every
-  // wait.
-  std::vector<std::pair<std::int64_t, int>> yellow;
-  std::int64_t last = kiosk::clock::NowMs();
+  // The screen at every wait: the one held 5 seconds shows the message, the
+  // one before it the search form alone.
+  std::vector<std::uint8_t> form, message, last;
+  std::int64_t lastTime = kiosk::clock::NowMs();
   kiosk::clock::SetVirtualSleepHook([&](std::int64_t now) {
-    yellow.emplace_back(now - last, Count(0, screen::MAXY / 2 - 5, screen::MAXX, screen::MAXY / 2 + 40, kYellow));
-    last = now;
+    std::vector<std::uint8_t> screen = graph::ScreenRgb();
+    if (now - lastTime == 5000 && message.empty()) {
+      form = last;
+      message = screen;
+    }
+    last = std::move(screen);
+    lastTime = now;
   });
   Keys("zzzz\r");
   Keys("~KKKVVV\r");
   storedc::STOREDIR1();
   kiosk::clock::SetVirtualSleepHook(nullptr);
-  // Compared with the screen just before it, the message adds its yellow.
-  std::size_t at = 0;
-  while (at < yellow.size() && yellow[at].first != 5000) ++at;
-  ASSERT_TRUE(at > 0 && at < yellow.size()) << "no 5 second wait";
-  EXPECT_GT(yellow[at].second, yellow[at - 1].second + 100) << "no message held for 5 seconds";
+  ASSERT_FALSE(message.empty()) << "no 5 second wait";
+  ASSERT_EQ(form.size(), message.size());
+  // The message's pixels, and the form's texts within 12 pixels of them (a
+  // line's spacing): the message has a line of its own.
+  const int w = screen::MAXX + 1;
+  int x1 = w, y1 = screen::MAXY, x2 = -1, y2 = -1, shown = 0;
+  for (std::size_t i = 0; i + 2 < form.size(); i += 3) {
+    if (std::equal(&form[i], &form[i] + 3, &message[i])) continue;
+    const int x = static_cast<int>(i / 3) % w, y = static_cast<int>(i / 3) / w;
+    x1 = std::min(x1, x), y1 = std::min(y1, y), x2 = std::max(x2, x), y2 = std::max(y2, y);
+    ++shown;
+  }
+  ASSERT_GT(shown, 100) << "no message held for 5 seconds";
+  EXPECT_LT(y2, screen::MAXY - 63) << "the message is on the prompt box";
+  int formPixels = 0;
+  for (int y = std::max(0, y1 - 12); y <= std::min(screen::MAXY - 64, y2 + 12); ++y)
+    for (int x = std::max(0, x1 - 12); x <= std::min(w - 1, x2 + 12); ++x) {
+      const std::uint8_t* p = &form[(static_cast<std::size_t>(y) * w + x) * 3];
+      formPixels += (p[0] | p[1] | p[2]) != 0;
+    }
+  EXPECT_EQ(formPixels, 0) << "the message is drawn over the form at (" << x1 << ", " << y1
+                           << ")-(" << x2 << ", " << y2 << ")";
   std::vector<editnot::NOTDEF> log = LogEntries();
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0].KLINE1, "zzzz");

@@ -361,3 +361,20 @@ TEST_F(AnswerTest, LabelLineShowsLabelAndAnswerOnlyWhenAsked) {
   EXPECT_GT(Pixels(250, 99, 600, 130, 253), 0);
   EXPECT_GT(Pixels(5, 99, 249, 130, 250), 0);
 }
+
+// A question that shows neither label nor answer leaves the screen above
+// the prompt box as it is: the search screen's store logo sits on a plain
+// question's label line.
+TEST_F(AnswerTest, AQuestionShowingNothingLeavesItsLabelLineAlone) {
+  graph::SetFillStyle(1, screen::ColorValue(kiosk_test::kGreen));
+  graph::Bar(0, 80, static_cast<std::int16_t>(screen::MAXX), 150);
+  const int green = Pixels(0, 80, screen::MAXX, 150, kiosk_test::kGreen);
+  for (char display : {' ', 'X', 'N'}) {
+    Type("milk\r");
+    kiosk::Str255 answer = "start";
+    double number = 0;
+    QUESTION_ANSWER2("What are you looking for?", "", answer, 255, number, 'A', display, display, 4, 8);
+    EXPECT_EQ(answer, "startmilk");
+    EXPECT_EQ(Pixels(0, 80, screen::MAXX, 150, kiosk_test::kGreen), green) << "display " << display;
+  }
+}

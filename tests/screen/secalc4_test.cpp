@@ -1,5 +1,7 @@
 // The calculator driven by keys: immediate execution, the sign, the
 // overflow message, the memory keys and the take-over question.
+#include <algorithm>
+
 #include "common/clock.h"
 #include "tests/screen/quesans2_fixture.h"
 
@@ -159,4 +161,87 @@ TEST(CalculatorText, FixedText) {
   EXPECT_EQ(FixedText(12.5, 12, 3), "      12.500");
   EXPECT_EQ(FixedText(-0.0, 0, 3), "0.000");
   EXPECT_EQ(FixedText(-3.25, 0, 3), "-3.250");
+}
+
+// The calculator on the 1920 x 1080 screen the installation is laid out for.
+class CalculatorLayoutTest : public CalculatorTest {
+ protected:
+  bool FixtureOpensWindow() const override { return false; }
+  void SetUp() override {
+    CalculatorTest::SetUp();
+    graph::UseHeadless(1920, 1080);
+    screen::INIT(3, 12);
+  }
+  struct Box {
+    int x1 = 1 << 30, y1 = 1 << 30, x2 = -1, y2 = -1;
+    bool Empty() const { return x2 < 0; }
+  };
+  // The pixels that differ between two screens, and their bounding box.
+  static Box Changed(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b,
+                     int* count = nullptr) {
+    Box box;
+    int n = 0;
+    const int w = screen::MAXX + 1;
+    for (std::size_t i = 0; i + 2 < a.size(); i += 3) {
+      if (a[i] == b[i] && a[i + 1] == b[i + 1] && a[i + 2] == b[i + 2]) continue;
+      const int x = static_cast<int>(i / 3) % w, y = static_cast<int>(i / 3) / w;
+      box.x1 = std::min(box.x1, x), box.y1 = std::min(box.y1, y);
+      box.x2 = std::max(box.x2, x), box.y2 = std::max(box.y2, y);
+      ++n;
+    }
+    if (count) *count = n;
+    return box;
+  }
+};
+
+// Each line of the legend drawn alone: every one lies inside the prompt
+// box's clear area, whole (not cut by the screen's edge), and apart from
+// every other.
+TEST_F(CalculatorLayoutTest, LegendLinesLieInsideThePromptBoxAndApart) {
+  graph::ClearDevice();
+  const std::vector<std::uint8_t> blank = graph::ScreenRgb();
+  std::vector<Box> boxes;
+  for (const LegendLine& line : Legend()) {
+    graph::ClearDevice();
+    WRITELEGEND(line);
+    const Box b = Changed(blank, graph::ScreenRgb());
+    ASSERT_FALSE(b.Empty()) << line.text;
+    EXPECT_GE(b.x1, 4) << line.text;
+    EXPECT_GE(b.y1, screen::MAXY - 62) << line.text;
+    EXPECT_LE(b.x2, screen::MAXX - 3) << line.text;
+    EXPECT_LE(b.y2, screen::MAXY - 3) << line.text;
+    boxes.push_back(b);
+  }
+  const auto legend = Legend();
+  for (std::size_t i = 0; i < boxes.size(); ++i)
+    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+      const Box &a = boxes[i], &b = boxes[j];
+      const bool apart = a.x2 + 4 < b.x1 || b.x2 + 4 < a.x1 || a.y2 < b.y1 || b.y2 < a.y1;
+      EXPECT_TRUE(apart) << legend[i].text << " meets " << legend[j].text;
+    }
+}
+
+// Drawn over a framed screen and closed again: the calculator drew only in
+// the prompt box's clear area, and closing it leaves that area empty and
+// everything else as it was.
+TEST_F(CalculatorLayoutTest, DrawsOnlyInThePromptBoxAndLeavesNoSpecks) {
+  screen::FRAME4();
+  screen::FNT0(250, 50, screen::MAXY - 40, 4, 0, 0, 30, 0, 0, "b", "Quantity:");
+  screen::CLEAR_PROMPT();
+  const std::vector<std::uint8_t> before = graph::ScreenRgb();
+  MEMORY1 = 12345.5;
+  DRAWCALCULATOR();
+  DISPLAYCALC(-98765.25);  // digits, a sign and a point on the total line
+  const Box drawn = Changed(before, graph::ScreenRgb());
+  ASSERT_FALSE(drawn.Empty());
+  EXPECT_GE(drawn.x1, 4);
+  EXPECT_GE(drawn.y1, screen::MAXY - 62);
+  EXPECT_LE(drawn.x2, screen::MAXX - 3);
+  EXPECT_LE(drawn.y2, screen::MAXY - 3);
+
+  double start = 0;
+  kiosk::Str255 result = "kept";
+  Type("\x1b");
+  CALCULATEIT(start, result);
+  EXPECT_TRUE(Changed(before, graph::ScreenRgb()).Empty()) << "the calculator left pixels behind";
 }

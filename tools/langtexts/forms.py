@@ -61,8 +61,10 @@ FORMS = {
 SPECS = {
  # Store header: line 1 the store's name, line 2 its address.
  "Vell!6": ["253,960,360,1,0,0,44,2,0,b", "250,960,420,4,0,0,28,2,0,x"],
- # Search screen: 1 spare, 2 the most products shown per search.
- "vell!9": ["253,960,480,1,0,0,48,2,0,b", "253,1020,780,4,0,0,28,0,0,b"],
+ # Search screen: 1 spare, 2 the most products shown per search, 3 the
+ # message of a word not found, on the free line under the limit.
+ "vell!9": ["253,960,480,1,0,0,48,2,0,b", "253,1020,780,4,0,0,28,0,0,b",
+            "253,960,860,4,0,0,30,2,0,b"],
  # Product shown: 1 spare, 2 heading, 3-10 location lines, 11 see also.
  "Vell!3": ["51,60,70,4,0,0,30,0,0,b",
             "253,960,140,1,0,0,56,2,0,b",
