@@ -13,6 +13,7 @@
 #include "common/clock.h"
 #include "common/hostpath.h"
 #include "graph/graph.h"
+#include "graph/shown.h"
 #include "graph/keyboard.h"
 
 namespace graph {
@@ -21,7 +22,8 @@ namespace {
 class Feeder {
  public:
   Feeder(const HeadlessOptions& o, std::function<void(int)> finish)
-      : steps_(o.steps), shotDir_(o.shotDir), holdFile_(o.holdFile), finish_(std::move(finish)) {
+      : steps_(o.steps), shotDir_(o.shotDir), holdFile_(o.holdFile), finish_(std::move(finish)),
+        shownWidth_(o.shotsAsShown ? o.width : 0), shownHeight_(o.shotsAsShown ? o.height : 0) {
     headSince_ = kiosk::clock::NowMs();
   }
 
@@ -76,13 +78,15 @@ class Feeder {
   void Shot(const std::string& name) {
     if (shotDir_.empty()) return;
     std::string path = (std::filesystem::path(shotDir_) / (name + ".bmp")).string();
-    if (!SaveScreenBmp(path)) std::cerr << "kiosk-headless: cannot save " << path << "\n";
+    const bool saved = shownWidth_ > 0 ? SaveShownScreenBmp(path, shownWidth_, shownHeight_) : SaveScreenBmp(path);
+    if (!saved) std::cerr << "kiosk-headless: cannot save " << path << "\n";
   }
 
   std::vector<ScriptStep> steps_;
   std::string shotDir_;
   std::string holdFile_;
   std::function<void(int)> finish_;
+  int shownWidth_, shownHeight_;  // 0: shots as drawn
   static constexpr std::int64_t kIdlePollMs = 60000;
   std::size_t pos_ = 0;
   std::int64_t headSince_ = 0;
@@ -146,7 +150,7 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
       o.shotDir = v;
     } else if (a == "--hold") {
       o.holdFile = v;
-    } else if (a == "--size") {
+    } else if (a == "--size" || a == "--shown") {
       int w = 0, h = 0;
       char x = 0, extra = 0;
       if (std::sscanf(v.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') || w < 1 ||
@@ -156,13 +160,14 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
       }
       o.width = w;
       o.height = h;
+      o.shotsAsShown = a == "--shown";
     } else {
       error = "unknown option " + a;
       return false;
     }
   }
   if (!haveDir || !haveKeys) {
-    error = "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH] [--hold FILE]";
+    error = "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH | --shown WxH] [--hold FILE]";
     return false;
   }
   std::stringstream text;
@@ -184,7 +189,8 @@ bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& o, st
 }
 
 const char* const kHeadlessHelp =
-    "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH] [--hold FILE]\n"
+    "usage: kiosk-headless --dir WORKDIR --keys SCRIPT [--shots DIR] [--size WxH | --shown WxH]\n"
+    "                      [--hold FILE]\n"
     "\n"
     "Runs the kiosk in WORKDIR without a window, in virtual time, typing the keys\n"
     "of SCRIPT (\"-\": standard input) as the kiosk asks for them: characters as\n"
@@ -192,6 +198,9 @@ const char* const kHeadlessHelp =
     "hold back what follows, {SHOT name} to save the screen as DIR/name.bmp.\n"
     "When the script is used up the screen is saved as DIR/final.bmp and the\n"
     "program ends with exit code 0; with --hold it first creates FILE and waits\n"
-    "until FILE is removed. --size sets the desktop (default 1920x1080).\n";
+    "until FILE is removed. --size sets the desktop (default 1920x1080); the\n"
+    "screens are drawn at the installation's layout size (lang/layout.txt) and\n"
+    "shots show them so. --shown sets the desktop and saves the shots as the\n"
+    "full-screen window on it shows them: scaled to fill, with black bars.\n";
 
 }  // namespace graph

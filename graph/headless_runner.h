@@ -14,7 +14,10 @@ namespace graph {
 struct HeadlessOptions {
   std::string workDir;  // the kiosk's working folder; "" keeps the current one
   std::string shotDir;  // where {SHOT} and final.bmp go; "" saves nothing
-  int width = 1920, height = 1080;
+  int width = 1920, height = 1080;  // the desktop
+  // Shots as the full-screen window on that desktop shows the screen
+  // (scaled from the layout size, see SetLayoutSize) rather than as drawn.
+  bool shotsAsShown = false;
   std::vector<ScriptStep> steps;
   // When the script is used up: create this file, then wait (real time, at
   // most kHoldLimitMs) until someone removes it before finishing, so that
@@ -33,7 +36,7 @@ int RunHeadless(const HeadlessOptions& options, const std::function<int()>& kios
                 std::function<void(int)> finish = {});
 
 // Parses the command line of kiosk-headless: --dir WORKDIR --keys SCRIPT
-// [--shots DIR] [--size WxH] [--hold FILE]; reads the script ("-" for
+// [--shots DIR] [--size WxH | --shown WxH] [--hold FILE]; reads the script ("-" for
 // standard input).
 // False with a message on a bad command line or script.
 bool ParseHeadlessArgs(int argc, const char* const* argv, HeadlessOptions& options, std::string& error);

@@ -26,7 +26,22 @@ std::condition_variable g_started;
 bool g_ready = false;
 std::atomic<bool> g_quit{false};
 OpenedWindow g_opened;
+cairo_surface_t* g_shown = nullptr;  // the scaled picture, at the window's size
 
+// Copies an RGB24 cairo surface onto an SDL surface of at least its size.
+void BlitInto(SDL_Surface* target, cairo_surface_t* from) {
+  SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
+      cairo_image_surface_get_data(from), cairo_image_surface_get_width(from),
+      cairo_image_surface_get_height(from), 32, cairo_image_surface_get_stride(from),
+      SDL_PIXELFORMAT_RGB888);
+  if (!src) return;
+  SDL_BlitSurface(src, nullptr, target, nullptr);
+  SDL_FreeSurface(src);
+}
+
+// The off-screen copy in the window: as it is when the sizes agree (pixel
+// for pixel), else scaled to fill it with bars (shown.cpp), the scaling done
+// on a copy so that drawing goes on meanwhile.
 void Repaint(SDL_Window* win) {
   SDL_Surface* target = SDL_GetWindowSurface(win);
   if (!target) return;
@@ -34,16 +49,26 @@ void Repaint(SDL_Window* win) {
   {
     std::lock_guard<std::mutex> g(d.lock);
     if (!d.surface) return;
-    d.dirty = false;
-    cairo_surface_flush(d.surface);
-    SDL_Surface* src = SDL_CreateRGBSurfaceWithFormatFrom(
-        cairo_image_surface_get_data(d.surface), d.width, d.height, 32,
-        cairo_image_surface_get_stride(d.surface), SDL_PIXELFORMAT_RGB888);
-    if (src) {
-      SDL_BlitSurface(src, nullptr, target, nullptr);
-      SDL_FreeSurface(src);
+    if (d.width == target->w && d.height == target->h) {
+      d.dirty = false;
+      cairo_surface_flush(d.surface);
+      BlitInto(target, d.surface);
+      SDL_UpdateWindowSurface(win);
+      return;
     }
   }
+  cairo_surface_t* picture = CopyOfScreen();
+  if (!picture) return;
+  if (!g_shown || cairo_image_surface_get_width(g_shown) != target->w ||
+      cairo_image_surface_get_height(g_shown) != target->h) {
+    if (g_shown) cairo_surface_destroy(g_shown);
+    g_shown = cairo_image_surface_create(CAIRO_FORMAT_RGB24, target->w, target->h);
+  }
+  if (cairo_surface_status(g_shown) == CAIRO_STATUS_SUCCESS) {
+    PaintShown(picture, g_shown);
+    BlitInto(target, g_shown);
+  }
+  cairo_surface_destroy(picture);
   SDL_UpdateWindowSurface(win);
 }
 
@@ -153,6 +178,8 @@ void WindowThread(int mode, std::string title) {
   // method send to a window that is going away.
   SDL_DestroyWindow(win);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  if (g_shown) cairo_surface_destroy(g_shown);
+  g_shown = nullptr;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "graph/fillcache.h"
 #include "graph/tilefill.h"
 #include "graph/graph.h"
+#include "graph/shown.h"
 #include "graph/keyboard.h"
 #include "graph/window.h"
 
@@ -25,6 +26,7 @@ void InstallDefaultFonts();  // text.cpp
 namespace {
 bool g_headless = false;
 int g_headlessWidth = 0, g_headlessHeight = 0;
+int g_layoutWidth = 0, g_layoutHeight = 0;  // 0: the window's own size
 }  // namespace
 
 namespace detail {
@@ -119,6 +121,11 @@ void UseHeadless(int desktopWidth, int desktopHeight) {
   g_headlessHeight = desktopHeight;
 }
 void UseWindow() { g_headless = false; }
+void SetLayoutSize(int width, int height) {
+  const bool both = width > 0 && height > 0;
+  g_layoutWidth = both ? width : 0;
+  g_layoutHeight = both ? height : 0;
+}
 bool IsHeadless() { return g_headless; }
 
 void InitGraph(std::int16_t driver, std::int16_t mode, std::string_view title) {
@@ -164,8 +171,9 @@ void InitGraph(std::int16_t driver, std::int16_t mode, std::string_view title) {
   {
     Device& d = Dev();
     std::lock_guard<std::mutex> g(d.lock);
-    d.width = w.geometry.clientWidth;
-    d.height = w.geometry.clientHeight;
+    // Drawn at the layout size when there is one; the window scales it.
+    d.width = g_layoutWidth > 0 ? g_layoutWidth : w.geometry.clientWidth;
+    d.height = g_layoutHeight > 0 ? g_layoutHeight : w.geometry.clientHeight;
     d.surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, d.width, d.height);
     d.cr = cairo_create(d.surface);
     d.dirty = true;
@@ -255,6 +263,7 @@ void ResetForTest() {
   ResetKeyQueue();
   SetKeyDemandHook(nullptr);
   g_headless = false;
+  g_layoutWidth = g_layoutHeight = 0;
 }
 
 }  // namespace graph

@@ -2,6 +2,8 @@
 // by a window thread; the headless backend has no window at all.
 #pragma once
 
+#include <cairo.h>
+
 #include <cstdint>
 #include <string>
 
@@ -32,6 +34,20 @@ struct OpenedWindow {
 OpenedWindow OpenBackend(int mode, const std::string& title);
 // Closes it and waits until the window thread has ended.
 void CloseBackend();
+
+// Where a picture of one size goes in a window of another, scaled to fill it
+// with its proportions kept and centred (shown.cpp); pure.
+struct Placement {
+  int x, y, width, height;
+};
+Placement FitPicture(int pictureWidth, int pictureHeight, int width, int height);
+// Paints the picture onto the target as the window shows it: black bars,
+// the picture scaled into its placement.
+void PaintShown(cairo_surface_t* picture, cairo_surface_t* target);
+// A copy of the off-screen copy, taken under the drawing lock (which then
+// is free again for drawing while the copy is scaled); clears the dirty
+// mark. Null when there is no screen.
+cairo_surface_t* CopyOfScreen();
 
 // SDL window thread (sdl_window.cpp).
 OpenedWindow OpenSdlWindow(int mode, const std::string& title);

@@ -10,6 +10,7 @@
 #include "screen/writescreen.h"
 #include "shell/cfgfiles.h"
 #include "shell/langs.h"
+#include "shell/layout.h"
 
 namespace shell {
 
@@ -40,6 +41,7 @@ void ShowMenu(std::int32_t n) { CHM = screen::ASKMENU(n); }
 
 void STARTUP() {
   cfgfiles::TEST_FLAG = 1;
+  USELAYOUT();  // the screens at the installation's layout size
   screen::INIT(3, 12);
   cfgfiles::LANG = 1;  // the kiosk always starts in language 1
   cfgfiles::TESTNEWCFG(cfgfiles::WHEREISX, cfgfiles::WHEREISY, cfgfiles::FLOORX);

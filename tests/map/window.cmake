@@ -7,3 +7,13 @@ if(TARGET kiosk AND TARGET kiosk-headless AND TARGET kiosk-setup)
             ${CMAKE_SOURCE_DIR}/install)
   set_tests_properties(map_window_e2e PROPERTIES LABELS window TIMEOUT 90)
 endif()
+
+# The same kiosk on displays of other sizes: the screens scaled to fill
+# them (tests/map/window_scaled.sh).
+if(TARGET kiosk AND TARGET kiosk-headless AND TARGET kiosk-setup)
+  add_test(NAME map_window_scaled
+    COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_scaled.sh
+            $<TARGET_FILE:kiosk> $<TARGET_FILE:kiosk-headless> $<TARGET_FILE:kiosk-setup>
+            ${CMAKE_SOURCE_DIR}/install)
+  set_tests_properties(map_window_scaled PROPERTIES LABELS window TIMEOUT 150)
+endif()
