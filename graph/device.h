@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <string>
+#include <vector>
 
 namespace graph::detail {
 
@@ -72,6 +74,10 @@ void SetSourceRgb(cairo_t* cr, std::uint32_t rgb);
 // Tests: draw text with one cairo call per character, the picture that
 // whole strings must match.
 extern bool g_textPerCharacter;
+
+// Writes a screen shot's BMP bytes to a host file; false when there are none
+// or the file cannot be written.
+bool WriteShotFile(const std::string& hostPath, const std::vector<std::uint8_t>& bmp);
 
 // Reset hooks of the parts of the layer (for ResetForTest and CloseGraph).
 void ResetFonts();

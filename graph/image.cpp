@@ -219,13 +219,18 @@ std::vector<std::uint8_t> ScreenBmp() {
   return bmp;
 }
 
-bool SaveScreenBmp(const std::string& hostPath) {
-  std::vector<std::uint8_t> bmp = ScreenBmp();
+namespace detail {
+
+bool WriteShotFile(const std::string& hostPath, const std::vector<std::uint8_t>& bmp) {
   if (bmp.empty()) return false;
   std::FILE* f = std::fopen(hostPath.c_str(), "wb");
   if (!f) return false;
   bool ok = std::fwrite(bmp.data(), 1, bmp.size(), f) == bmp.size();
   return std::fclose(f) == 0 && ok;
 }
+
+}  // namespace detail
+
+bool SaveScreenBmp(const std::string& hostPath) { return detail::WriteShotFile(hostPath, ScreenBmp()); }
 
 }  // namespace graph

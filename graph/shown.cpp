@@ -5,7 +5,6 @@
 // so a test can hold the real window against a headless render.
 #include <cairo.h>
 
-#include <cstdio>
 #include <cstring>
 
 #include "graph/device.h"
@@ -121,12 +120,7 @@ std::vector<std::uint8_t> ShownScreenBmp(int width, int height) {
 }
 
 bool SaveShownScreenBmp(const std::string& hostPath, int width, int height) {
-  std::vector<std::uint8_t> bmp = ShownScreenBmp(width, height);
-  if (bmp.empty()) return false;
-  std::FILE* f = std::fopen(hostPath.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bmp.data(), 1, bmp.size(), f) == bmp.size();
-  return std::fclose(f) == 0 && ok;
+  return detail::WriteShotFile(hostPath, ShownScreenBmp(width, height));
 }
 
 }  // namespace graph

@@ -15,21 +15,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  DISP=":$n"
-  Xvfb "$DISP" -screen 0 1920x1080x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null && break
-  XVFB_PID=""
-done
-[ -n "$XVFB_PID" ] || fail "no Xvfb display could be started"
-export DISPLAY="$DISP"
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
+start_xvfb 1920x1080 "$WORK/xvfb.log" || fail "no Xvfb display could be started"
 
 "$CHECK" scene 1920 1080 "$WORK/expected.bmp" || fail "headless render"
 "$CHECK" window "$WORK/ready" "$WORK/keys" >"$WORK/app.log" 2>&1 &

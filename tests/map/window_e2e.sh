@@ -47,20 +47,8 @@ printf '%s' '{SHOT start}A{SHOT search}apples{ENTER}{SHOT hit1}A{SHOT hit2}{F1}{
 want() { echo "$TMP/want/$1.bmp"; }
 
 # A free display.
-for n in $(seq 90 140); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$TMP/xvfb.log" 2>&1 &
-  XVFB_PID=$!
-  for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null && break
-  XVFB_PID=""
-done
-[ -n "$XVFB_PID" ] || fail "no Xvfb display could be started"
-export DISPLAY=":$n"
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
+start_xvfb 1920x1080 "$TMP/xvfb.log" || fail "no Xvfb display could be started"
 
 "$SETUP" "$TMP/work" "$INSTALL" >/dev/null || fail "kiosk-setup (window)"
 (cd "$TMP/work" && exec "$KIOSK") >"$TMP/kiosk.log" 2>&1 &

@@ -31,24 +31,9 @@ COMPARE=/usr/bin/compare
 IMPORT=/usr/bin/import
 differing() { "$COMPARE" -metric AE "$1" "$2" null: 2>&1; }
 
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
 start_display() {  # SIZE: a free Xvfb display of that size; sets DISPLAY
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 "$1x24" -nolisten tcp >"$TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for _ in $(seq 50); do
-      [ -e "/tmp/.X11-unix/X$n" ] && break
-      kill -0 "$XVFB_PID" 2>/dev/null || break
-      sleep 0.1
-    done
-    if [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$XVFB_PID" 2>/dev/null; then
-      export DISPLAY=":$n"
-      return 0
-    fi
-    XVFB_PID=""
-  done
-  fail "no Xvfb display of $1 could be started"
+  start_xvfb "$1" "$TMP/xvfb.log" || fail "no Xvfb display of $1 could be started"
 }
 stop() {  # PID_VARIABLE
   local pid=${!1}
