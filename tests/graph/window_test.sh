@@ -3,6 +3,7 @@
 # xdotool arrive in the key queue as the translation table says, and the
 # screen shows exactly what the headless backend draws.
 set -u
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
 CHECK="$1"
 WORK=$(mktemp -d)
 XVFB_PID=""
@@ -15,7 +16,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
 start_xvfb 1920x1080 "$WORK/xvfb.log" || fail "no Xvfb display could be started"
 
 "$CHECK" scene 1920 1080 "$WORK/expected.bmp" || fail "headless render"

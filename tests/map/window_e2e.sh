@@ -8,25 +8,8 @@
 # Usage: window_e2e.sh KIOSK KIOSK_HEADLESS KIOSK_SETUP INSTALL_DIR
 # KIOSK_KEEP_SHOTS=DIR keeps the real-window screenshots as PNG.
 set -u
-KIOSK=$(realpath "$1")
-HEADLESS=$(realpath "$2")
-SETUP=$(realpath "$3")
-INSTALL=$(realpath "$4")
-TMP=$(mktemp -d)
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  rm -rf "$TMP"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-fail() {
-  echo "FAIL: $*"
-  [ -s "$TMP/kiosk.log" ] && sed 's/^/kiosk: /' "$TMP/kiosk.log"
-  exit 1
-}
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
+kiosk_window_test "$@"
 STARTED=$SECONDS
 # Every wait is cut at this point so the whole run stays well under 90 s.
 DEADLINE=$((SECONDS + 75))
@@ -47,7 +30,6 @@ printf '%s' '{SHOT start}A{SHOT search}apples{ENTER}{SHOT hit1}A{SHOT hit2}{F1}{
 want() { echo "$TMP/want/$1.bmp"; }
 
 # A free display.
-. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
 start_xvfb 1920x1080 "$TMP/xvfb.log" || fail "no Xvfb display could be started"
 
 "$SETUP" "$TMP/work" "$INSTALL" >/dev/null || fail "kiosk-setup (window)"

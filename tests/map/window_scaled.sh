@@ -7,31 +7,13 @@
 # At 1920 x 1080 that is the screen exactly as drawn.
 # Usage: window_scaled.sh KIOSK KIOSK_HEADLESS KIOSK_SETUP INSTALL_DIR
 set -u
-KIOSK=$(realpath "$1")
-HEADLESS=$(realpath "$2")
-SETUP=$(realpath "$3")
-INSTALL=$(realpath "$4")
-TMP=$(mktemp -d)
-XVFB_PID=""
-APP_PID=""
-cleanup() {
-  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
-  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
-  rm -rf "$TMP"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-fail() {
-  echo "FAIL: $*"
-  [ -s "$TMP/kiosk.log" ] && sed 's/^/kiosk: /' "$TMP/kiosk.log"
-  exit 1
-}
+. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
+kiosk_window_test "$@"
 CONVERT=/usr/bin/convert
 COMPARE=/usr/bin/compare
 IMPORT=/usr/bin/import
 differing() { "$COMPARE" -metric AE "$1" "$2" null: 2>&1; }
 
-. "$(dirname "$(realpath "$0")")/../support/xvfb.sh"
 start_display() {  # SIZE: a free Xvfb display of that size; sets DISPLAY
   start_xvfb "$1" "$TMP/xvfb.log" || fail "no Xvfb display of $1 could be started"
 }

@@ -1,4 +1,32 @@
-# Sourced by the real-window tests: starts Xvfb on the first free display.
+# Sourced by the real-window tests of the kiosk program.
+#
+# kiosk_window_test KIOSK KIOSK_HEADLESS KIOSK_SETUP INSTALL_DIR: the
+# programs and the installation as KIOSK, HEADLESS, SETUP and INSTALL, a
+# scratch folder TMP, and a clean-up at exit that stops the kiosk (APP_PID)
+# and Xvfb (XVFB_PID); fail MESSAGE ends the test with the kiosk's output.
+kiosk_window_test() {
+  KIOSK=$(realpath "$1")
+  HEADLESS=$(realpath "$2")
+  SETUP=$(realpath "$3")
+  INSTALL=$(realpath "$4")
+  TMP=$(mktemp -d)
+  XVFB_PID=""
+  APP_PID=""
+  trap cleanup EXIT
+  trap 'exit 1' INT TERM
+}
+cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+  rm -rf "$TMP"
+}
+fail() {
+  echo "FAIL: $*"
+  [ -s "$TMP/kiosk.log" ] && sed 's/^/kiosk: /' "$TMP/kiosk.log"
+  exit 1
+}
+
+# Starts Xvfb on the first free display.
 # start_xvfb SIZE LOG: a display of SIZE (e.g. 1920x1080) with its output in
 # LOG; sets XVFB_PID and exports DISPLAY; returns 1 when none would start.
 start_xvfb() {
