@@ -156,13 +156,5 @@ settle staff 15
 xdotool key Escape
 
 # Escape on the staff menu quits the kiosk.
-for _ in $(seq 100); do
-  kill -0 "$APP_PID" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "the kiosk did not quit on Escape from the staff menu"
-wait "$APP_PID"
-rc=$?
-APP_PID=""
-[ "$rc" = "0" ] || fail "the kiosk quit with exit code $rc"
+expect_quit "Escape on the staff menu"
 echo "window end to end passed in $((SECONDS - STARTED)) s"

@@ -71,15 +71,7 @@ for SIZE in 1366x768 2560x1440 1920x1080; do
     [ "$lit" != "0" ] || fail "$SIZE: nothing drawn at the display's edge $edge"
   done
   xdotool key Escape
-  for _ in $(seq 100); do
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$APP_PID" 2>/dev/null && fail "$SIZE: the kiosk did not quit"
-  wait "$APP_PID"
-  rc=$?
-  APP_PID=""
-  [ "$rc" = "0" ] || fail "$SIZE: the kiosk quit with exit code $rc"
+  expect_quit "$SIZE"
   stop XVFB_PID
 done
 echo "scaled window passed at 1366x768, 2560x1440 and 1920x1080"

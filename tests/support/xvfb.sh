@@ -20,6 +20,20 @@ cleanup() {
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
   rm -rf "$TMP"
 }
+# expect_quit WHAT: the kiosk (APP_PID) ends within 10 s with exit code 0;
+# WHAT names the moment in a failure.
+expect_quit() {
+  local rc
+  for _ in $(seq 100); do
+    kill -0 "$APP_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$APP_PID" 2>/dev/null && fail "$1: the kiosk did not quit"
+  wait "$APP_PID"
+  rc=$?
+  APP_PID=""
+  [ "$rc" = "0" ] || fail "$1: the kiosk quit with exit code $rc"
+}
 fail() {
   echo "FAIL: $*"
   [ -s "$TMP/kiosk.log" ] && sed 's/^/kiosk: /' "$TMP/kiosk.log"
