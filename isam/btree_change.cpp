@@ -1,7 +1,9 @@
 // Insertion (balance with one neighbour before splitting) and deletion
 // (borrow from a neighbour before merging). Pages are fetched again by
 // number after every recursive call, so no page pointer outlives the three
-// most recent gets.
+// most recent gets. The way down only looks at pages; an item put into a
+// page with room, or taken out of a leaf, is changed where the page lies;
+// only balancing, splitting, borrowing and merging take entries.
 #include <algorithm>
 
 #include "isam/btree.h"
@@ -100,6 +102,17 @@ Balanced Balance(Ctx& c, std::int32_t pRef, int r, int j, std::int32_t fRef) {
 // Puts c.up into page P at position r + 1: directly, by balancing with a
 // neighbour, or by splitting P (c.up then rises further).
 bool Insert(Ctx& c, std::int32_t pRef, int r, int j, std::int32_t fRef) {
+  {
+    IsamPageView v;
+    if (!IsamViewPage(c.ifb, pRef, c.key, v)) return false;
+    if (v.Items() < c.ps) {
+      if (IsamInsertItemWhereItLies(c.ifb, pRef, c.key, r + 1, c.up)) {
+        c.rising = false;
+        return true;
+      }
+      if (!IsamOK) return false;
+    }
+  }
   IsamPage* p = Get(c, pRef);
   if (p == nullptr) return false;
   const int n = p->ItemsOnPage;
@@ -161,15 +174,15 @@ bool Search(Ctx& c, std::int32_t page, int j, std::int32_t fRef, int depth) {
     return true;
   }
   if (depth > format::kMaxHeight) return Damaged();
-  IsamPage* p = Get(c, page);
-  if (p == nullptr) return false;
+  IsamPageView p;
+  if (!IsamViewPage(c.ifb, page, c.key, p)) return false;
   int k, r;
-  if (IsamSearchPage(*p, *c.userKey, c.ref, c.dup, k, r)) {
+  if (IsamSearchPage(p, *c.userKey, c.ref, c.dup, k, r)) {
     c.inserted = false;
     c.rising = false;
     return true;
   }
-  if (!Search(c, ChildOf(*p, r), r, page, depth + 1)) return false;
+  if (!Search(c, p.Child(r), r, page, depth + 1)) return false;
   if (c.rising) return Insert(c, page, r, j, fRef);
   return true;
 }
@@ -295,17 +308,22 @@ bool Delete(Ctx& c, std::int32_t page, int depth) {
     return true;
   }
   if (depth > format::kMaxHeight) return Damaged();
-  IsamPage* p = Get(c, page);
-  if (p == nullptr) return false;
+  IsamPageView v;
+  if (!IsamViewPage(c.ifb, page, c.key, v)) return false;
   int k, r;
-  const bool found = IsamSearchPage(*p, *c.userKey, c.ref, c.dup, k, r);
-  const std::int32_t child = ChildOf(*p, r);
+  const bool found = IsamSearchPage(v, *c.userKey, c.ref, c.dup, k, r);
+  const std::int32_t child = v.Child(r);
   if (found && child == 0) {
-    const int n = p->ItemsOnPage;
-    for (int i = k; i < n; ++i) p->ItemArray[i] = p->ItemArray[i + 1];
-    p->ItemsOnPage = static_cast<std::uint16_t>(n - 1);
-    c.underflow = p->ItemsOnPage < c.h;
-    IsamUpdatePage(p);
+    const int n = v.Items();
+    if (!IsamRemoveItemWhereItLies(c.ifb, page, c.key, k)) {
+      if (!IsamOK) return false;
+      IsamPage* p = Get(c, page);
+      if (p == nullptr) return false;
+      for (int i = k; i < n; ++i) p->ItemArray[i] = p->ItemArray[i + 1];
+      p->ItemsOnPage = static_cast<std::uint16_t>(n - 1);
+      IsamUpdatePage(p);
+    }
+    c.underflow = n - 1 < c.h;
     return true;
   }
   if (found) {

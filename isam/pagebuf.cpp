@@ -16,6 +16,7 @@
 #include "isam/pagebuf.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cstddef>
 #include <functional>
 #include <list>
@@ -436,6 +437,90 @@ bool IsamViewPage(IsamFileBlock* ifb, std::int32_t pageRef, int key, IsamPageVie
     kept_order.splice(kept_order.end(), kept_order, k->second.Age);  // the newest now
   }
   view.Packed = k->second.Bytes.data();
+  return true;
+}
+
+namespace {
+// The page as IsamViewPage left it: its entry, else its kept bytes.
+struct Lying {
+  Entry* Held = nullptr;
+  KeptPage* Kept = nullptr;
+};
+
+bool DamagedPage() {
+  IsamSetError(err::kIndexDamaged);
+  return false;
+}
+
+Lying WhereItLies(IsamFileBlock* ifb, std::int32_t pageRef, int key) {
+  Lying at;
+  at.Held = Find(ifb, key, pageRef);
+  if (at.Held == nullptr) {
+    auto k = kept.find(PageId{ifb, key, pageRef});
+    if (k != kept.end()) at.Kept = &k->second;
+  }
+  return at;
+}
+}  // namespace
+
+bool IsamRemoveItemWhereItLies(IsamFileBlock* ifb, std::int32_t pageRef, int key, int k) {
+  const Lying at = WhereItLies(ifb, pageRef, key);
+  if (at.Held != nullptr) {
+    IsamPage& p = at.Held->Page;
+    const int n = p.ItemsOnPage;
+    if (k < 1 || k > n) return DamagedPage();
+    for (int i = k; i < n; ++i) p.ItemArray[i] = p.ItemArray[i + 1];
+    p.ItemsOnPage = static_cast<std::uint16_t>(n - 1);
+    at.Held->Updated = true;
+    return true;
+  }
+  if (at.Kept == nullptr) return false;
+  std::vector<unsigned char>& b = at.Kept->Bytes;
+  const int n = format::GetU16(b.data());
+  const std::size_t itemLen = std::size_t(ifb->DID[key].KeyLen) + format::kItemOverhead;
+  if (k < 1 || k > n) return DamagedPage();
+  const auto first = b.begin() + format::kPageHeadLen + std::ptrdiff_t((k - 1) * itemLen);
+  b.erase(first, first + std::ptrdiff_t(itemLen));
+  format::PutU16(b.data(), static_cast<std::uint16_t>(n - 1));
+  kept_bytes -= itemLen;
+  at.Kept->Changed = true;
+  return true;
+}
+
+bool IsamInsertItemWhereItLies(IsamFileBlock* ifb, std::int32_t pageRef, int key, int at,
+                               const IsamItem& item) {
+  const int keyLen = ifb->DID[key].KeyLen;
+  const std::size_t itemLen = std::size_t(keyLen) + format::kItemOverhead;
+  // Room for one more item first: that may write (and drop) older kept pages.
+  if (Find(ifb, key, pageRef) == nullptr && !MakeRoom(itemLen)) return false;
+  const Lying where = WhereItLies(ifb, pageRef, key);
+  if (where.Held != nullptr) {
+    IsamPage& p = where.Held->Page;
+    const int n = p.ItemsOnPage;
+    if (at < 1 || at > n + 1 || n >= ifb->DID[key].UsedPageSize)
+      return DamagedPage();
+    for (int i = n; i >= at; --i) p.ItemArray[i + 1] = p.ItemArray[i];
+    p.ItemArray[at] = item;
+    p.ItemsOnPage = static_cast<std::uint16_t>(n + 1);
+    where.Held->Updated = true;
+    return true;
+  }
+  if (where.Kept == nullptr) return false;
+  std::vector<unsigned char>& b = where.Kept->Bytes;
+  const int n = format::GetU16(b.data());
+  if (at < 1 || at > n + 1 || n >= ifb->DID[key].UsedPageSize)
+    return DamagedPage();
+  const std::size_t pos = format::kPageHeadLen + std::size_t(at - 1) * itemLen;
+  b.insert(b.begin() + std::ptrdiff_t(pos), itemLen, 0);  // bytes past the key stay zero
+  unsigned char* p = b.data() + pos;
+  format::PutI32(p, item.DataRef);
+  format::PutI32(p + 4, item.PageRef);
+  const std::size_t len = std::min<std::size_t>(item.KeyStr.size(), std::size_t(keyLen));
+  p[8] = static_cast<unsigned char>(len);
+  std::memcpy(p + 9, item.KeyStr.data(), len);
+  format::PutU16(b.data(), static_cast<std::uint16_t>(n + 1));
+  kept_bytes += itemLen;
+  where.Kept->Changed = true;
   return true;
 }
 

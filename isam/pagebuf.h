@@ -91,6 +91,19 @@ struct IsamPageView {
 // False with the status set as IsamGetPage sets it.
 bool IsamViewPage(IsamFileBlock* ifb, std::int32_t pageRef, int key, IsamPageView& view);
 
+// Changes made to a page where it lies, without taking an entry for it or
+// unpacking it: in its entry when one holds it, else in its stored bytes
+// among the kept pages (then marked changed, to be written as any changed
+// page is). The page must be the one last looked at with IsamViewPage.
+// True when done; false with the status clear when the page no longer lies
+// where the view found it (the caller then changes it the ordinary way);
+// false with the status set on a failed write or a damaged page.
+// Removes item k (1..n).
+bool IsamRemoveItemWhereItLies(IsamFileBlock* ifb, std::int32_t pageRef, int key, int k);
+// Puts `item` at position `at` (1..n + 1) of a page with room.
+bool IsamInsertItemWhereItLies(IsamFileBlock* ifb, std::int32_t pageRef, int key, int at,
+                               const IsamItem& item);
+
 // Packs a page as stored: 6 + n * (keyLen + 9) bytes into out (room for a
 // whole slot); returns the length. Unpack checks counts and key lengths and
 // returns false for a damaged page.

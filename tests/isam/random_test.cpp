@@ -271,6 +271,14 @@ TEST_F(RandomTest, LongKeys) {
   Run({{{110, false}, {180, true}}, {{60, true}}}, 4000, 6);
 }
 
+// Pages below the buffer must go almost at once: a page looked at on the
+// way down is often gone when the item is put in or taken out where it
+// lies, and changed pages reach the file long before the close.
+TEST_F(RandomTest, FewKeptPages) {
+  IsamSetKeptPagesLimitForTest(1000);
+  Run({{{15, true}, {36, false}}, {{2, true}}}, 8000, 6);
+}
+
 TEST_F(RandomTest, ProductLayoutLargeBuffer) {
   Run({{{110, false}, {36, true}, {15, true}, {15, true}}}, 6000, 62);
 }
