@@ -1,6 +1,7 @@
 // The product file: module state, open and create glue, the exchange file
 // data\prodlist.txt (import ECPT1, export PRODUCT1) and the file made afresh
 // from it.
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -38,6 +39,26 @@ void WriteProduct(kiosk::AtomicFile& out, const PRODDEF& rec) {
     out.Write("\r\n");
   }
 }
+
+// The record numbers already exported: a flag per record of the file (a
+// million products take a megabyte), and a set for any number a damaged
+// index names outside the file.
+class WrittenRecords {
+ public:
+  explicit WrittenRecords(std::int32_t last) : flags_(static_cast<std::size_t>(std::max(last, 0)) + 1) {}
+  bool Has(std::int32_t ref) const {
+    return InFile(ref) ? flags_[static_cast<std::size_t>(ref)] != 0 : outside_.count(ref) != 0;
+  }
+  void Add(std::int32_t ref) {
+    if (InFile(ref)) flags_[static_cast<std::size_t>(ref)] = 1;
+    else outside_.insert(ref);
+  }
+
+ private:
+  bool InFile(std::int32_t ref) const { return ref >= 1 && std::size_t(ref) < flags_.size(); }
+  std::vector<char> flags_;
+  std::set<std::int32_t> outside_;
+};
 
 }  // namespace
 
@@ -136,7 +157,8 @@ bool PRODUCT1() {
   }
   // In key-1 order to the index's end; then any live record the index does
   // not reach, by record number, so that no product is ever left out.
-  std::set<std::int32_t> written;
+  const std::int32_t last = glue::HIGHESTREC(PRODFILE);
+  WrittenRecords written(last);
   PRODDEF rec;
   {
     isam::BTClearKey(PF2, 1);
@@ -145,19 +167,18 @@ bool PRODUCT1() {
       isam::IsamKeyStr key;
       isam::BTNextKey(PF2, 1, ref, key);
       if (!isam::IsamOK) break;
-      if (written.count(ref)) continue;
+      if (written.Has(ref)) continue;
       isam::BTGetRec(PF2, ref, &rec);
       if (!isam::IsamOK || rec.DEL != 0) continue;
       WriteProduct(out, rec);
-      written.insert(ref);
+      written.Add(ref);
     }
-    const std::int32_t last = glue::HIGHESTREC(PRODFILE);
     for (std::int32_t ref = 1; ref <= last; ++ref) {
-      if (written.count(ref)) continue;
+      if (written.Has(ref)) continue;
       isam::BTGetRec(PF2, ref, &rec);
       if (!isam::IsamOK || rec.DEL != 0) continue;
       WriteProduct(out, rec);
-      written.insert(ref);
+      written.Add(ref);
     }
     isam::IsamClearOK();
   }

@@ -3,8 +3,8 @@
 // Records are gathered in a buffer and appended with one write per megabyte.
 // Entries are gathered per key (key bytes in an arena, a fixed-size entry
 // with the first eight key bytes for quick comparison); a unique index keeps
-// a set of its keys so that a second one is refused at once, as the tree
-// would. A duplicates index is ordered by (key, record number); as long as
+// a hash table of its keys so that a second one is refused at once, as the
+// tree would. A duplicates index is ordered by (key, record number); as long as
 // record numbers only grow no entry can repeat, and an entry that breaks
 // that order ends bulk mode and goes into the built tree the ordinary way.
 //
@@ -23,7 +23,7 @@
 #include <memory>
 #include <new>
 #include <string_view>
-#include <unordered_set>
+#include <functional>
 #include <vector>
 
 #include "isam/btree.h"
@@ -86,11 +86,68 @@ bool Before(const BulkEntry& a, const BulkEntry& b, bool dup) {
   return dup && a.Ref < b.Ref;
 }
 
+std::string_view KeyOf(const BulkEntry& e) { return std::string_view(e.Key, e.Len); }
+
+// The keys of a unique index collected so far, so that a second one is
+// refused at once: an open-addressing table of entry numbers (plus one; 0
+// is an empty slot) beside a part of each key's hash, at most half full.
+// One probe touches one slot; the entry's key is compared only when the
+// hash parts agree.
+class KeySet {
+ public:
+  // True when no entry holds k yet; then entry `entry` (whose key is k) is
+  // remembered.
+  bool Insert(std::string_view k, std::uint32_t entry, const std::vector<BulkEntry>& entries) {
+    if ((used_ + 1) * 2 > slots_.size()) Grow(entries);
+    const std::uint64_t h = Hash(k);
+    for (std::size_t i = h & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+      Slot& s = slots_[i];
+      if (s.EntryPlus1 == 0) {
+        s = {entry + 1, Tag(h)};
+        ++used_;
+        return true;
+      }
+      if (s.Tag == Tag(h) && KeyOf(entries[s.EntryPlus1 - 1]) == k) return false;
+    }
+  }
+
+  // Remembers the entries again after they were reordered.
+  void Renumber(const std::vector<BulkEntry>& entries) {
+    slots_.clear();
+    used_ = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+      Insert(KeyOf(entries[i]), static_cast<std::uint32_t>(i), entries);
+  }
+
+ private:
+  struct Slot {
+    std::uint32_t EntryPlus1 = 0;
+    std::uint32_t Tag = 0;
+  };
+  static std::uint64_t Hash(std::string_view k) { return std::hash<std::string_view>()(k); }
+  static std::uint32_t Tag(std::uint64_t h) { return static_cast<std::uint32_t>(h >> 32); }
+
+  void Grow(const std::vector<BulkEntry>& entries) {
+    std::vector<Slot> old(std::max<std::size_t>(64, slots_.size() * 2));
+    old.swap(slots_);
+    for (const Slot& s : old) {
+      if (s.EntryPlus1 == 0) continue;
+      const std::uint64_t h = Hash(KeyOf(entries[s.EntryPlus1 - 1]));
+      std::size_t i = h & (slots_.size() - 1);
+      while (slots_[i].EntryPlus1 != 0) i = (i + 1) & (slots_.size() - 1);
+      slots_[i] = s;
+    }
+  }
+
+  std::vector<Slot> slots_;  // a power of two long
+  std::size_t used_ = 0;
+};
+
 struct BulkKey {
   Arena Keys;
   std::vector<BulkEntry> Entries;
-  std::unordered_set<std::string_view> Unique;  // unique index: the keys held
-  std::int32_t LastRef = 0;                      // duplicates index: the highest record
+  KeySet Unique;              // unique index: the keys held
+  std::int32_t LastRef = 0;   // duplicates index: the highest record
 };
 
 // One page of the built tree: Count items of a level starting at First.
@@ -244,12 +301,11 @@ void IsamBulkAddKey(IsamFileBlock* ifb, int key, std::int32_t userDatRef,
       return;
     }
     bk.LastRef = userDatRef;
-  } else if (bk.Unique.count(k) != 0) {
+  } else if (!bk.Unique.Insert(k, static_cast<std::uint32_t>(bk.Entries.size()), bk.Entries)) {
     IsamOK = false;  // the caller turns this into "entry exists"
     return;
   }
   const char* stored = bk.Keys.Add(k);
-  if (!d.AllowDupKeys) bk.Unique.insert(std::string_view(stored, k.size()));
   bk.Entries.push_back({PrefixOf(k), stored, userDatRef, static_cast<std::uint8_t>(k.size())});
   d.NumKeys += 1;
   d.InfoRecChanged = true;
@@ -295,6 +351,9 @@ void IsamEndBulk(IsamFileBlock* ifb) {
   }
   if (!IsamOK) {
     ifb->IndexDamaged = true;  // part of the tree may be on disk
+    // Still in bulk mode: the unique keys' tables name the sorted entries.
+    for (int k = 1; k <= ifb->NrOfKeys; ++k)
+      if (!ifb->DID[k].AllowDupKeys) bulk->Keys[k].Unique.Renumber(bulk->Keys[k].Entries);
     return;
   }
   for (int k = 1; k <= ifb->NrOfKeys; ++k) {

@@ -166,6 +166,40 @@ TEST_F(ProductFileTest, ExportAfterDeletionsThenImportReproducesEveryLiveProduct
   editprod::RELEASE();
 }
 
+// The export follows key 1 but writes each live product once, whatever the
+// index names: a record it does not reach, one it names twice, a number
+// outside the file.
+TEST_F(ProductFileTest, ExportWritesEveryLiveProductOnceWhateverKeyOneNames) {
+  std::string text;
+  for (int i = 1; i <= 6; ++i) text += Group({"Item" + std::to_string(i), "", "Shelf", "Dept"});
+  WriteFile("data/prodlist.txt", text);
+  Open();
+  ASSERT_EQ(editprod::ECPT1(), 6);
+  isam::BTClearKey(editprod::PF2, 1);
+  for (;;) {
+    std::int32_t ref = 0;
+    isam::IsamKeyStr key;
+    isam::BTNextKey(editprod::PF2, 1, ref, key);
+    ASSERT_TRUE(isam::IsamOK) << "record 2 has no key-1 entry";
+    if (ref != 2) continue;
+    isam::BTDeleteKey(editprod::PF2, 1, ref, key);
+    ASSERT_TRUE(isam::IsamOK);
+    break;
+  }
+  isam::BTAddKey(editprod::PF2, 1, 3, isam::IsamKeyStr("ZZZ ANOTHER ENTRY"));
+  isam::BTAddKey(editprod::PF2, 1, 999, isam::IsamKeyStr("ZZZZ OUTSIDE"));
+  ASSERT_TRUE(isam::IsamOK);
+  ASSERT_TRUE(editprod::PRODUCT1());  // closes the file
+  const std::string exported = ReadFile("data/prodlist.txt");
+  for (int i = 1; i <= 6; ++i) {
+    const std::string word = "\r\nItem" + std::to_string(i) + "\r\n";
+    const auto at = exported.find(word);
+    ASSERT_NE(at, std::string::npos) << word;
+    EXPECT_EQ(exported.find(word, at + 1), std::string::npos) << word;
+  }
+  editprod::RELEASE();
+}
+
 TEST_F(ProductFileTest, TransferFromAnswerTextsAddsOneProduct) {
   for (int s = 0; s < 36; ++s) screen::PASS1[s].clear();
   screen::PASS1[1] = "Oat milk";

@@ -1,6 +1,7 @@
 // A fileblock filled in bulk mode against the same calls made the ordinary
 // way: the same answers to every call, the same entries in the same order,
 // a tree the checker accepts, and the same behaviour afterwards.
+#include <cerrno>
 #include <random>
 
 #include "isam/bulk.h"
@@ -227,6 +228,52 @@ TEST_F(BulkTest, MarkedDamagedUntilTheCloseWroteEverything) {
   EXPECT_EQ(Bytes("data/t.DAT")[20], 0);
   const CheckReport rep = CheckedClean("data\\t");
   EXPECT_EQ(rep.Keys[0].Entries, 50);
+}
+
+// The trees are written when a find needs them; when that write fails the
+// file stays in bulk mode, and the unique index still refuses a key it
+// holds and takes a new one (its entries were sorted meanwhile).
+TEST_F(BulkTest, AddsAfterAFailedTreeWriteAnswerAsBefore) {
+  struct FailOnce : IsamEnv {
+    int failIn = 0;  // the failIn-th write from now fails
+    ssize_t PWrite(int fd, const void* buf, std::size_t len, off_t at) override {
+      if (failIn > 0 && --failIn == 0) {
+        errno = EIO;
+        return -1;
+      }
+      return IsamEnv::PWrite(fd, buf, len, at);
+    }
+  } env;
+  SetEnv(&env);
+  IsamFileBlockPtr fb = CreateOpen(kRecLen, kKeys);
+  ASSERT_TRUE(BTBeginBulk(fb));
+  // Added in descending key order, so that sorting moves every entry.
+  for (int i = 0; i < 300; ++i) {
+    std::int32_t ref = 0;
+    const auto rec = isam_test::Rec(kRecLen, "r" + std::to_string(i));
+    BTAddRec(fb, ref, rec.data(), rec.size());
+    BTAddKey(fb, 1, ref, IsamKeyStr("k" + std::to_string(999 - i)));
+    ASSERT_TRUE(IsamOK) << IsamError;
+  }
+  env.failIn = 2;  // the records are written first, then the trees
+  std::int32_t found = 0;
+  BTFindKey(fb, 1, found, IsamKeyStr("k999"));
+  ASSERT_FALSE(IsamOK);
+  ASSERT_NE(fb->Bulk, nullptr);
+  for (int i : {0, 150, 299}) {
+    BTAddKey(fb, 1, 1, IsamKeyStr("k" + std::to_string(999 - i)));
+    EXPECT_EQ(IsamError, err::kDuplicateKey) << i;
+  }
+  BTAddKey(fb, 1, 1, IsamKeyStr("fresh"));
+  EXPECT_TRUE(IsamOK) << IsamError;
+  BTCloseFileBlock(fb);
+  ASSERT_TRUE(IsamOK) << IsamError;
+  SetEnv(nullptr);
+  const CheckReport rep = IsamCheckFileBlock("data\\t", true);
+  EXPECT_TRUE(rep.DamagedMark);  // a tree write failed: the index is rebuilt at the next open
+  ASSERT_EQ(rep.Keys.size(), 3u);
+  EXPECT_EQ(rep.Keys[0].Entries, 301);
+  EXPECT_EQ(rep.Problems.size(), 1u);  // the mark only
 }
 
 }  // namespace
