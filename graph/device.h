@@ -55,18 +55,20 @@ struct Box {
 };
 Box ClipBox();
 
-// Holds the drawing lock and prepares cr: no transform, the clip box as the
-// clip, crisp shapes. Marks the screen dirty when released.
+// Holds the drawing lock; cr() prepares cairo on first use: no transform,
+// the clip box as the clip, crisp shapes (a drawing that writes its pixels
+// itself never pays for that). Marks the screen dirty when released.
 class Drawing {
  public:
   Drawing();
   ~Drawing();
   Drawing(const Drawing&) = delete;
   Drawing& operator=(const Drawing&) = delete;
-  cairo_t* cr() const { return Dev().cr; }
+  cairo_t* cr();
 
  private:
   std::lock_guard<std::mutex> guard_;
+  bool prepared_ = false;
 };
 
 void SetSourceRgb(cairo_t* cr, std::uint32_t rgb);
@@ -74,6 +76,10 @@ void SetSourceRgb(cairo_t* cr, std::uint32_t rgb);
 // Tests: draw text with one cairo call per character, the picture that
 // whole strings must match.
 extern bool g_textPerCharacter;
+
+// Tests: fill every polygon through cairo, the picture that the polygon
+// runs (polyruns.h) must match.
+extern bool g_fillThroughCairo;
 
 // Writes a screen shot's BMP bytes to a host file; false when there are none
 // or the file cannot be written.

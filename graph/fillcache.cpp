@@ -52,18 +52,8 @@ cairo_pattern_t* BuildTile(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, 
   cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 8, 8);
   auto* px = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(tile));
   int stride = cairo_image_surface_get_stride(tile) / 4;
-  // The user pattern has ones in the fill colour and zeros in the
-  // background colour; hatches leave their gaps transparent.
-  std::uint32_t fg = 0xFF000000u | fgRgb, bg = 0xFF000000u | bgRgb;
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) {
-      std::uint32_t v;
-      if (style == 8)
-        v = (pattern[y] >> (7 - x) & 1) ? fg : bg;
-      else
-        v = HatchAt(style, x, y) ? fg : 0;
-      px[y * stride + x] = v;
-    }
+    for (int x = 0; x < 8; ++x) px[y * stride + x] = TilePixel(style, fgRgb, bgRgb, pattern, x, y);
   cairo_surface_mark_dirty(tile);
   cairo_pattern_t* pat = cairo_pattern_create_for_surface(tile);
   cairo_pattern_set_extend(pat, CAIRO_EXTEND_REPEAT);
@@ -73,6 +63,15 @@ cairo_pattern_t* BuildTile(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, 
 }
 
 }  // namespace
+
+std::uint32_t TilePixel(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8], int x,
+                        int y) {
+  // The user pattern has ones in the fill colour and zeros in the
+  // background colour; hatches leave their gaps transparent.
+  const std::uint32_t fg = 0xFF000000u | fgRgb, bg = 0xFF000000u | bgRgb;
+  if (style == 8) return (pattern[y & 7] >> (7 - (x & 7)) & 1) ? fg : bg;
+  return HatchAt(style, x, y) ? fg : 0;
+}
 
 cairo_pattern_t* FillTile(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8]) {
   Key key{static_cast<std::uint64_t>(style) << 56 | static_cast<std::uint64_t>(fgRgb & 0xFFFFFF) << 24, 0};

@@ -15,6 +15,11 @@ namespace graph::detail {
 // Owned by the cache; valid until ResetFillCache.
 cairo_pattern_t* FillTile(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8]);
 
+// Pixel (x, y) of that tile (screen pixels, taken modulo 8) as ARGB: alpha 0
+// where a hatch leaves a gap.
+std::uint32_t TilePixel(int style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8], int x,
+                        int y);
+
 // Frees every cached pattern (CloseGraph, tests).
 void ResetFillCache();
 

@@ -63,6 +63,13 @@ void Pen::Line(int x1, int y1, int x2, int y2, bool skipFirst) {
     // pattern to advance and no pixel to test.
     std::uint32_t* p = data_ + static_cast<std::ptrdiff_t>(y1) * stride_ + x1;
     const std::ptrdiff_t stepY = sy * static_cast<std::ptrdiff_t>(stride_);
+    if (dx == 0 || dy == 0 || dx == -dy) {
+      // Straight across, down or at 45 degrees (every side of a map box):
+      // the algorithm below steps the same way at every pixel.
+      const std::ptrdiff_t step = (dx == 0 ? 0 : sx) + (dy == 0 ? 0 : stepY);
+      for (int k = skipFirst ? 1 : 0, n = std::max(dx, -dy); k <= n; ++k) p[k * step] = rgb_;
+      return;
+    }
     for (;;) {
       if (!(first && skipFirst)) *p = rgb_;
       first = false;
@@ -90,8 +97,8 @@ void Pen::StrokeWide(cairo_t* cr, bool squareCorners) const {
   cairo_stroke(cr);
 }
 
-std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int yr) {
-  std::vector<Pixel> quarter;  // offsets in the first quadrant (x right, y up)
+std::vector<Pixel> EllipseQuarter(int xr, int yr) {
+  std::vector<Pixel> quarter;
   if (xr == 0 || yr == 0) {
     for (int i = 0; i <= xr; ++i) quarter.push_back({i, 0});
     for (int i = 0; i <= yr; ++i) quarter.push_back({0, i});
@@ -126,8 +133,12 @@ std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int
       }
     }
   }
+  return quarter;
+}
+
+std::vector<std::pair<Pixel, double>> EllipseOutline(int cx, int cy, int xr, int yr) {
   std::vector<Pixel> all;
-  for (auto [qx, qy] : quarter) {
+  for (auto [qx, qy] : EllipseQuarter(xr, yr)) {
     all.push_back({qx, qy});
     all.push_back({-qx, qy});
     all.push_back({qx, -qy});

@@ -22,6 +22,8 @@ class Pen {
   Pen();
   bool Visible() const { return visible_; }
   bool Thin() const { return thickness_ <= 1; }
+  // No dash pattern: the order of plotted pixels does not matter.
+  bool Solid() const { return runs_ == nullptr; }
   int Thickness() const { return thickness_; }
   std::uint32_t Rgb() const { return rgb_; }
   // One-pixel pens: plots a line, both ends included unless skipFirst.
@@ -41,6 +43,10 @@ class Pen {
   std::uint32_t* data_ = nullptr;
   int stride_ = 0;  // in pixels
 };
+
+// Offsets of a full ellipse outline in the first quadrant (x right, y up),
+// some twice; the outline is them mirrored into all four quadrants.
+std::vector<Pixel> EllipseQuarter(int xr, int yr);
 
 // Pixels of a full ellipse outline (midpoint algorithm), ordered
 // counter-clockwise from the positive x axis, with their angles in degrees.

@@ -3,6 +3,7 @@
 
 #include "graph/device.h"
 #include "graph/farclip.h"
+#include "graph/polyruns.h"
 #include "graph/graph.h"
 #include "graph/raster.h"
 #include "graph/tilefill.h"
@@ -17,8 +18,7 @@ int OY() { return St().vy1; }
 
 // A polyline in absolute pixels through the current pen. Segments that
 // reach far off the screen are cut to it first (farclip.h).
-void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCorners) {
-  Drawing d;
+void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCorners, Drawing& d) {
   Pen pen;
   if (!pen.Visible() || pts.empty()) return;
   const Box box = ClipBox();
@@ -58,6 +58,11 @@ void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCor
   if (pts.size() == 1) cairo_line_to(cr, pts[0].first + 0.5, pts[0].second + 0.5);
   if (closed) cairo_close_path(cr);
   pen.StrokeWide(cr, squareCorners);
+}
+
+void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCorners) {
+  Drawing d;
+  StrokePolyline(pts, closed, squareCorners, d);
 }
 
 // The caller's points moved by the viewport origin, in 64 bits.
@@ -102,6 +107,17 @@ void Ellipse(std::int16_t x, std::int16_t y, std::int16_t start, std::int16_t en
   Pen pen;
   if (!pen.Visible()) return;
   if (pen.Thin()) {
+    if (full && pen.Solid()) {
+      // Solid: no pattern to follow round the outline, so no angles and no
+      // order; the same pixels straight from the quarter.
+      for (auto [qx, qy] : EllipseQuarter(xr, yr)) {
+        pen.Plot(cx + qx, cy - qy);
+        pen.Plot(cx - qx, cy - qy);
+        pen.Plot(cx + qx, cy + qy);
+        pen.Plot(cx - qx, cy + qy);
+      }
+      return;
+    }
     auto outline = EllipseOutline(cx, cy, xr, yr);
     if (full) {
       for (auto& [p, a] : outline) pen.Plot(p.first, p.second);
@@ -161,8 +177,15 @@ void FillPoly(std::uint16_t n, const PointType* points) {
   const std::vector<Point64> pts = Absolute(n, points);
   {
     Drawing d;
-    cairo_t* cr = d.cr();
     const Box box = ClipBox();
+    // Scratch kept between calls: maps fill boxes by the thousand.
+    static std::vector<Run> runs;
+    if (!g_fillThroughCairo && Runs(pts, box, runs)) {
+      FillRuns(runs);
+      StrokePolyline(pts, true, false, d);
+      return;
+    }
+    cairo_t* cr = d.cr();
     bool near = true;
     for (const Point64& p : pts) near = near && Near(box, p);
     const std::vector<Point64> inside = near ? pts : ClipPolygon(pts, box, 2);

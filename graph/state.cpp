@@ -69,8 +69,14 @@ Box ClipBox() {
   return b;
 }
 
-Drawing::Drawing() : guard_(Dev().lock) {
+bool g_fillThroughCairo = false;
+
+Drawing::Drawing() : guard_(Dev().lock) {}
+
+cairo_t* Drawing::cr() {
   cairo_t* c = Dev().cr;
+  if (prepared_) return c;
+  prepared_ = true;
   cairo_save(c);
   cairo_identity_matrix(c);
   cairo_reset_clip(c);
@@ -83,10 +89,11 @@ Drawing::Drawing() : guard_(Dev().lock) {
   }
   cairo_set_antialias(c, CAIRO_ANTIALIAS_NONE);
   cairo_set_operator(c, CAIRO_OPERATOR_OVER);
+  return c;
 }
 
 Drawing::~Drawing() {
-  cairo_restore(Dev().cr);
+  if (prepared_) cairo_restore(Dev().cr);
   // Pens write pixels behind cairo's back.
   cairo_surface_mark_dirty(Dev().surface);
   Dev().dirty = true;

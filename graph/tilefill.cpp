@@ -16,6 +16,7 @@
 
 #include "graph/device.h"
 #include "graph/fillcache.h"
+#include "graph/polyruns.h"
 #include "graph/raster.h"
 
 namespace graph::detail {
@@ -61,7 +62,105 @@ void TilePixels(cairo_pattern_t* tile, std::uint32_t out[8][8]) {
     for (int x = 0; x < 8; ++x) out[y][x] = px[y * stride + x];
 }
 
+// Each tile row twice over, as the bits to keep of the screen pixel and the
+// bits to add, so that eight pixels from any phase need no wrap and no
+// branch: hatch gaps keep the screen, inked pixels take the tile.
+struct TileInk {
+  TileInk() = default;
+  explicit TileInk(cairo_pattern_t* tile) {
+    std::uint32_t t[8][8];
+    TilePixels(tile, t);
+    Set(t);
+  }
+  void Set(const std::uint32_t t[8][8]) {
+    for (int r = 0; r < 8; ++r) {
+      rowInked[r] = false;
+      columns[r] = 0;
+      for (int i = 0; i < 16; ++i) {
+        std::uint32_t v = t[r][i & 7];
+        bool inked = v >> 24;
+        keep[r][i] = inked ? 0u : ~0u;
+        ink[r][i] = inked ? v : 0u;
+        rowInked[r] |= inked;
+        if (inked && i < 8) column[r][columns[r]++] = static_cast<std::uint8_t>(i);
+      }
+    }
+  }
+  std::uint32_t keep[8][16], ink[8][16];
+  bool rowInked[8] = {};
+  // The inked columns of each row (x & 7), for rows with gaps.
+  std::uint8_t column[8][8] = {}, columns[8] = {};
+};
+
+// The ink of recent tiles, one slot per hash of everything that decides
+// the tile: a map fills box after box in a handful of styles and colours.
+const TileInk& InkOf(std::uint16_t style, std::uint32_t fgRgb, std::uint32_t bgRgb, const std::uint8_t pattern[8]) {
+  struct Slot {
+    bool used = false;
+    std::uint16_t style = 0;
+    std::uint32_t fg = 0, bg = 0;
+    std::uint64_t rows = 0;
+    TileInk ink;
+  };
+  static Slot slots[64];
+  std::uint64_t rows = 0;
+  if (style == 8) {
+    std::memcpy(&rows, pattern, 8);
+  } else {
+    bgRgb = 0;  // hatch gaps show the screen, not the background
+  }
+  const std::uint64_t h = ((std::uint64_t{style} << 48 ^ std::uint64_t{fgRgb} << 24 ^ bgRgb) * 0x9E3779B97F4A7C15ull ^ rows) *
+                          0x9E3779B97F4A7C15ull;
+  Slot& slot = slots[h >> 58];
+  if (!slot.used || slot.style != style || slot.fg != fgRgb || slot.bg != bgRgb || slot.rows != rows) {
+    std::uint32_t t[8][8];
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) t[y][x] = TilePixel(style, fgRgb, bgRgb, pattern, x, y);
+    slot.ink.Set(t);
+    slot.used = true;
+    slot.style = style;
+    slot.fg = fgRgb;
+    slot.bg = bgRgb;
+    slot.rows = rows;
+  }
+  return slot.ink;
+}
+
 }  // namespace
+
+bool FillRuns(const std::vector<Run>& runs) {
+  const DrawState& s = St();
+  if (s.fillStyle == 9) return false;
+  Device& d = Dev();
+  cairo_surface_flush(d.surface);
+  auto* dst = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(d.surface));
+  const std::size_t dstride = static_cast<std::size_t>(cairo_image_surface_get_stride(d.surface) / 4);
+  if (s.fillStyle <= 1) {
+    // As cairo writes an opaque colour into the screen's format.
+    const std::uint32_t v = 0xFF000000u | ColorRgb(s.fillStyle == 0 ? s.bkColor : s.fillColor);
+    for (const Run& run : runs) std::fill(dst + run.y * dstride + run.x1, dst + run.y * dstride + run.x2, v);
+    return true;
+  }
+  const TileInk& t = InkOf(s.fillStyle, ColorRgb(s.fillColor), ColorRgb(s.bkColor), s.fillPattern);
+  for (const Run& run : runs) {
+    const int r = run.y & 7;
+    if (!t.rowInked[r]) continue;
+    std::uint32_t* row = dst + run.y * dstride;
+    const std::uint32_t* v = t.ink[r];
+    if (t.columns[r] == 8) {  // no gaps: the row's eight pixels over and over
+      int x = run.x1;
+      for (; x + 8 <= run.x2; x += 8) std::memcpy(row + x, v + (x & 7), 8 * sizeof *row);
+      for (; x < run.x2; ++x) row[x] = v[x & 7];
+      continue;
+    }
+    // A hatch: only its inked pixels, every eighth from the first in the run.
+    for (int c = 0; c < t.columns[r]; ++c) {
+      const int q = t.column[r][c];
+      for (int x = run.x1 + ((q - run.x1) & 7); x < run.x2; x += 8) row[x] = v[q];
+    }
+  }
+  return true;
+}
 
 bool FillCurrentPath(cairo_t* cr) {
   const DrawState& s = St();
@@ -121,25 +220,14 @@ bool FillCurrentPath(cairo_t* cr) {
   cairo_surface_flush(g_mask.surface);
 
   // Write the tile through the mask. The tile is aligned to the screen.
-  std::uint32_t t[8][8];
-  TilePixels(tile, t);
+  const TileInk tileInk(tile);
+  const auto& keep = tileInk.keep;
+  const auto& ink = tileInk.ink;
+  const auto& rowInked = tileInk.rowInked;
   Device& d = Dev();
   cairo_surface_flush(d.surface);
   auto* dst = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(d.surface));
   const int dstride = cairo_image_surface_get_stride(d.surface) / 4;
-  // Each tile row twice over, as the bits to keep of the screen pixel and
-  // the bits to add, so that eight pixels from any phase need no wrap and
-  // no branch: hatch gaps keep the screen, inked pixels take the tile.
-  std::uint32_t keep[8][16], ink[8][16];
-  bool rowInked[8] = {};
-  for (int r = 0; r < 8; ++r)
-    for (int i = 0; i < 16; ++i) {
-      std::uint32_t v = t[r][i & 7];
-      bool inked = v >> 24;
-      keep[r][i] = inked ? 0u : ~0u;
-      ink[r][i] = inked ? v : 0u;
-      rowInked[r] |= inked;
-    }
   for (int y = 0; y < h; ++y) {
     const int r = (y1 + y) & 7;
     if (!rowInked[r]) continue;

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "graph/graph.h"
+#include "graph/raster.h"
 #include "headless_screen.h"
 
 using namespace graph;
@@ -94,6 +97,33 @@ TEST_F(Draw, CircleIsSymmetricAndExact) {
     }
   EXPECT_GT(n, 100);  // a closed ring, about 2 pi r pixels
   EXPECT_LT(n, 130);
+}
+
+TEST_F(Draw, SolidOutlinesPlotEveryPixelOfTheOutlineWalk) {
+  // Full solid ellipses are plotted straight from their quarter; the pixels
+  // must be those of the ordered walk round the outline that dashes follow.
+  SetColor(12);
+  for (auto [xr, yr] : {std::pair{0, 0}, {0, 7}, {9, 0}, {1, 1}, {5, 5}, {20, 20}, {33, 8}, {4, 41}}) {
+    ClearDevice();
+    Ellipse(150, 150, 0, 360, static_cast<std::uint16_t>(xr), static_cast<std::uint16_t>(yr));
+    std::set<std::pair<int, int>> want, got;
+    for (const auto& [p, a] : detail::EllipseOutline(150, 150, xr, yr)) want.insert(p);
+    for (int y = 100; y <= 200; ++y)
+      for (int x = 100; x <= 200; ++x)
+        if (Rgb(x, y) == Pal(12)) got.insert({x, y});
+    EXPECT_EQ(got, want) << xr << " x " << yr;
+  }
+  // Straight and 45-degree sides are stepped without the line algorithm:
+  // each of the eight directions sets exactly the pixels on its way.
+  for (int dir = 0; dir < 8; ++dir) {
+    const int sx = dir == 2 || dir == 6 ? 0 : dir < 2 || dir == 7 ? 1 : -1;
+    const int sy = dir == 0 || dir == 4 ? 0 : dir < 4 ? 1 : -1;
+    ClearDevice();
+    const PointType line[] = {{150, 150}, {150 + 30 * sx, 150 + 30 * sy}};
+    DrawPoly(2, line);
+    EXPECT_EQ(Count(100, 100, 200, 200, Pal(12)), 31) << dir;
+    for (int k = 0; k <= 30; ++k) EXPECT_EQ(Rgb(150 + k * sx, 150 + k * sy), Pal(12)) << dir << " " << k;
+  }
 }
 
 TEST_F(Draw, WideCircleAfterTextDrawsOnlyTheRing) {
