@@ -12,6 +12,7 @@
 
 #include "common/hostpath.h"
 #include "isam/errors.h"
+#include "isam/readahead.h"
 #include "isam/status.h"
 
 namespace isam {
@@ -156,6 +157,7 @@ void IsamRewrite(IsamFile& f) {
 
 void IsamClose(IsamFile& f) {
   if (!CheckHandle(f, kFuncClose)) return;
+  IsamForgetReadAhead(f.Handle);
   BTFLockMgrRelAllLocks(f.Handle);
   int fd = f.Handle;
   f.Handle = -1;
@@ -219,6 +221,7 @@ void IsamGetBlock(IsamFile& f, std::int64_t ref, std::int64_t len, void* dest) {
 }
 
 void IsamPutBlock(IsamFile& f, std::int64_t ref, std::int64_t len, const void* source) {
+  IsamForgetReadAhead(f.Handle);  // even a write that fails may have changed bytes
   if (!CanTransfer(f, kFuncWrite, ref, len)) return;
   if (len == 0) {
     if (env->Truncate(f.Handle, ref) != 0) {

@@ -7,6 +7,7 @@
 
 #include "isam/bulk.h"
 #include "isam/errors.h"
+#include "isam/readahead.h"
 #include "isam/status.h"
 #include "isam/store.h"
 
@@ -153,7 +154,7 @@ void BTGetRec(IsamFileBlockPtr IFBPtr, std::int32_t RefNr, void* Dest, std::size
     if (RefNr < 0) {
       IsamSetError(err::kShortRead);  // no such slot: reads as past the end
     } else {
-      IsamGetBlock(IFBPtr->DatF, std::int64_t(RefNr) * len, len, Dest);
+      IsamGetDataBlock(IFBPtr->DatF, std::int64_t(RefNr) * len, len, Dest);
       if (IsamOK) IFBPtr->CharConv(Dest, len, true, IFBPtr->CCHookPtr);
     }
   }

@@ -9,6 +9,7 @@
 #include "common/textfile.h"
 #include "graph/graph.h"
 #include "isam/glue.h"
+#include "isam/readahead.h"
 #include "map/mapfile.h"
 #include "map/render_text.h"
 #include "map/zones.h"
@@ -183,6 +184,9 @@ void DrawElement(const ElementText& element, const DrawRules& rules) {
 
 void SHELVES2() {
   if (editmap::PE) {
+    // Record after record: read the file a window at a time, not a host
+    // read per element.
+    const isam::BTReadAhead ahead(editmap::PE);
     bool reported = false;
     // By record number up to the highest ever allocated: with deleted records
     // among them the used count would stop short of the last elements.

@@ -2,7 +2,8 @@
 // from the map element file, element by element, straight onto the window.
 // Shelves and walls are rotated boxes (screen::DRAWBOXG), fixtures are fixed
 // little drawings at the element's anchor, labels are texts in the current
-// language. Nothing is cached: every redraw walks the whole file again.
+// language. Nothing is kept between redraws: every redraw walks the whole
+// file again, reading it ahead a window at a time (isam/readahead.h).
 //
 // The same drawing serves the help picture (map/help1.h), which takes its
 // elements from a text description and draws them under rules of its own
