@@ -1,6 +1,7 @@
 #include "common/numtext.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -21,17 +22,35 @@ bool ParseReal(std::string_view t, double& r) {
   };
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
   std::size_t mantissa = digits();
+  std::size_t fraction = 0;
   if (i < t.size() && t[i] == '.') {
     ++i;
-    mantissa += digits();
+    fraction = digits();
+    mantissa += fraction;
   }
   if (mantissa == 0) return false;
+  bool exponent = false;
   if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    exponent = true;
     ++i;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     if (digits() == 0) return false;
   }
   if (i != t.size()) return false;
+  if (!exponent && mantissa <= 15) {
+    // Up to 15 digits are a whole number a double holds exactly, and so is
+    // a power of ten up to 10^22: one division of the two is the correctly
+    // rounded value, as strtod gives it. Map fields are read by the
+    // thousand on every redraw.
+    static constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::int64_t whole = 0;
+    for (char c : t)
+      if (c >= '0' && c <= '9') whole = whole * 10 + (c - '0');
+    r = static_cast<double>(whole) / kTens[fraction];
+    if (t[0] == '-') r = -r;
+    return true;
+  }
   const std::string s(t);
   r = std::strtod(s.c_str(), nullptr);
   return std::isfinite(r);
