@@ -48,12 +48,21 @@ bool Runs(const std::vector<Point64>& pts, const Box& box, std::vector<Run>& out
     e.top = a.second;
     e.bottom = b.second;
     e.dy = dy;
-    // At the top row X = xa: 256 * xa * dy - dx over dy.
-    const std::int64_t v = 256 * a.first * dy - dx;
-    e.q = FloorDiv(v, dy);
-    e.r = v - e.q * dy;
-    e.stepQ = FloorDiv(256 * dx, dy);
-    e.stepR = 256 * dx - e.stepQ * dy;
+    if (dx == 0 || dx == dy || dx == -dy) {
+      // Straight down or at 45 degrees (a box's sides): whole steps.
+      const std::int64_t slope = dx == 0 ? 0 : dx > 0 ? 1 : -1;
+      e.q = 256 * a.first - slope;
+      e.r = 0;
+      e.stepQ = 256 * slope;
+      e.stepR = 0;
+    } else {
+      // At the top row X = xa: 256 * xa * dy - dx over dy.
+      const std::int64_t v = 256 * a.first * dy - dx;
+      e.q = FloorDiv(v, dy);
+      e.r = v - e.q * dy;
+      e.stepQ = FloorDiv(256 * dx, dy);
+      e.stepR = 256 * dx - e.stepQ * dy;
+    }
     firstRow = std::min(firstRow, a.second);
     endRow = std::max(endRow, b.second);
   }

@@ -66,10 +66,14 @@ void StrokePolyline(const std::vector<Point64>& pts, bool closed, bool squareCor
 }
 
 // The caller's points moved by the viewport origin, in 64 bits.
+void Absolute(std::uint16_t n, const PointType* points, std::vector<Point64>& pts) {
+  pts.clear();
+  for (int i = 0; i < n; ++i) pts.push_back({std::int64_t{points[i].x} + OX(), std::int64_t{points[i].y} + OY()});
+}
 std::vector<Point64> Absolute(std::uint16_t n, const PointType* points) {
   std::vector<Point64> pts;
   pts.reserve(n);
-  for (int i = 0; i < n; ++i) pts.push_back({std::int64_t{points[i].x} + OX(), std::int64_t{points[i].y} + OY()});
+  Absolute(n, points, pts);
   return pts;
 }
 
@@ -174,12 +178,13 @@ void FillPoly(std::uint16_t n, const PointType* points) {
     Fail(grInvalidParam);
     return;
   }
-  const std::vector<Point64> pts = Absolute(n, points);
+  // Scratch kept between calls: maps fill boxes by the thousand.
+  static std::vector<Point64> pts;
+  static std::vector<Run> runs;
+  Absolute(n, points, pts);
   {
     Drawing d;
     const Box box = ClipBox();
-    // Scratch kept between calls: maps fill boxes by the thousand.
-    static std::vector<Run> runs;
     if (!g_fillThroughCairo && Runs(pts, box, runs)) {
       FillRuns(runs);
       StrokePolyline(pts, true, false, d);
