@@ -7,6 +7,9 @@
 // so every pixel centre samples alike), and the tile is written through
 // that mask straight into the off-screen copy. The pixels covered are
 // cairo's own, so shapes come out exactly as before.
+//
+// Polygons whose runs are worked out without cairo (polyruns.h) skip the
+// mask: FillRuns writes the colour or the tile's inked pixels run by run.
 #include "graph/tilefill.h"
 
 #include <algorithm>
