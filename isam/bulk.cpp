@@ -90,24 +90,25 @@ std::string_view KeyOf(const BulkEntry& e) { return std::string_view(e.Key, e.Le
 
 // The keys of a unique index collected so far, so that a second one is
 // refused at once: an open-addressing table of entry numbers (plus one; 0
-// is an empty slot) beside a part of each key's hash, at most half full.
-// One probe touches one slot; the entry's key is compared only when the
-// hash parts agree.
+// is an empty slot) beside the low 32 bits of each key's hash, which also
+// place it (the table never outgrows them), at most half full. One probe
+// touches one slot; the entry's key is compared only when the hash bits
+// agree, and growing needs no key.
 class KeySet {
  public:
   // True when no entry holds k yet; then entry `entry` (whose key is k) is
   // remembered.
   bool Insert(std::string_view k, std::uint32_t entry, const std::vector<BulkEntry>& entries) {
-    if ((used_ + 1) * 2 > slots_.size()) Grow(entries);
-    const std::uint64_t h = Hash(k);
-    for (std::size_t i = h & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+    if ((used_ + 1) * 2 > slots_.size()) Grow();
+    const std::uint32_t tag = HashBits(k);
+    for (std::size_t i = tag & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
       Slot& s = slots_[i];
       if (s.EntryPlus1 == 0) {
-        s = {entry + 1, Tag(h)};
+        s = {entry + 1, tag};
         ++used_;
         return true;
       }
-      if (s.Tag == Tag(h) && KeyOf(entries[s.EntryPlus1 - 1]) == k) return false;
+      if (s.Tag == tag && KeyOf(entries[s.EntryPlus1 - 1]) == k) return false;
     }
   }
 
@@ -124,16 +125,16 @@ class KeySet {
     std::uint32_t EntryPlus1 = 0;
     std::uint32_t Tag = 0;
   };
-  static std::uint64_t Hash(std::string_view k) { return std::hash<std::string_view>()(k); }
-  static std::uint32_t Tag(std::uint64_t h) { return static_cast<std::uint32_t>(h >> 32); }
+  static std::uint32_t HashBits(std::string_view k) {
+    return static_cast<std::uint32_t>(std::hash<std::string_view>()(k));
+  }
 
-  void Grow(const std::vector<BulkEntry>& entries) {
+  void Grow() {
     std::vector<Slot> old(std::max<std::size_t>(64, slots_.size() * 2));
     old.swap(slots_);
     for (const Slot& s : old) {
       if (s.EntryPlus1 == 0) continue;
-      const std::uint64_t h = Hash(KeyOf(entries[s.EntryPlus1 - 1]));
-      std::size_t i = h & (slots_.size() - 1);
+      std::size_t i = s.Tag & (slots_.size() - 1);
       while (slots_[i].EntryPlus1 != 0) i = (i + 1) & (slots_.size() - 1);
       slots_[i] = s;
     }
