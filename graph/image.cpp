@@ -66,7 +66,6 @@ void Capture(int x1, int y1, int x2, int y2, std::vector<std::uint8_t>& buf) {
     left = static_cast<std::size_t>(cx1 - x1);
     inside = static_cast<std::size_t>(cx2 - cx1 + 1);
   }
-  const bool large = buf.size() >= kLargePicture;
   for (std::uint32_t r = 0; r < h; ++r) {
     int y = y2 - static_cast<int>(r);  // bottom-up rows
     std::uint8_t* out = p + kHeaderSize + static_cast<std::size_t>(r) * row;
@@ -75,7 +74,7 @@ void Capture(int x1, int y1, int x2, int y2, std::vector<std::uint8_t>& buf) {
       continue;
     }
     std::memset(out, 0, 3 * left);
-    PackRow(data + static_cast<std::size_t>(y) * stride + cx1, out + 3 * left, inside, large);
+    PackRow(data + static_cast<std::size_t>(y) * stride + cx1, out + 3 * left, inside);
     std::memset(out + 3 * (left + inside), 0, row - 3 * (left + inside));
   }
 }
@@ -175,16 +174,15 @@ void PutImage(std::int16_t x, std::int16_t y, const std::uint8_t* buffer, std::s
   if (box.Empty() || cx1 > cx2) return;
   std::size_t skip = static_cast<std::size_t>(cx1 - ax), n = static_cast<std::size_t>(cx2 - cx1 + 1);
   std::vector<std::uint32_t> pixels(mode == 0 ? 0 : n);
-  const bool large = n * 3 * static_cast<std::size_t>(h) >= kLargePicture;
   for (std::int64_t r = 0; r < h; ++r) {
     int sy = ay + static_cast<int>(topDown ? r : h - 1 - r);
     if (sy < box.y1 || sy > box.y2) continue;
     const std::uint8_t* in = buffer + offset + r * row + 3 * skip;
     std::uint32_t* out = data + static_cast<std::size_t>(sy) * stride + cx1;
     if (mode == 0) {
-      UnpackRow(in, out, n, large);
+      UnpackRow(in, out, n);
     } else {
-      UnpackRow(in, pixels.data(), n, false);
+      UnpackRow(in, pixels.data(), n);
       kRowWriters[mode](pixels.data(), out, n);
     }
   }

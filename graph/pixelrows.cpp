@@ -29,33 +29,9 @@ void UnpackPortable(const std::uint8_t* in, std::uint32_t* out, std::size_t n) {
 // A pixel's bytes in memory are blue, green, red, unused (little-endian).
 // Sixteen pixels (64 bytes) are 48 row bytes: three whole 16-byte stores or
 // loads, each vector of four pixels shuffled to or from 12 of them.
-//
-// Large pictures are written past the cache (streaming stores, as memcpy
-// does for large blocks): they do not fit in it anyway, and reading each
-// line before overwriting it doubled the time. Streaming stores need
-// 16-byte aligned targets, so the first few pixels go the portable way.
-template <bool Stream>
-__attribute__((target("ssse3"))) void Store(__m128i* p, __m128i v) {
-  if constexpr (Stream) {
-    _mm_stream_si128(p, v);
-  } else {
-    _mm_storeu_si128(p, v);
-  }
-}
-
-template <class T>
-std::size_t PixelsToAlign(const T* out, std::size_t bytesPerPixel, std::size_t n) {
-  std::size_t k = 0;
-  for (auto a = reinterpret_cast<std::uintptr_t>(out); a % 16 != 0 && k < n; a += bytesPerPixel) ++k;
-  return k;
-}
-
-template <bool Stream>
 __attribute__((target("ssse3"))) void PackSsse3(const std::uint32_t* in, std::uint8_t* out, std::size_t n) {
   const __m128i squeeze = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-  std::size_t i = PixelsToAlign(out, 3, n);
-  PackPortable(in, out, i);
-  out += 3 * i;
+  std::size_t i = 0;
   for (; i + 16 <= n; i += 16, out += 48) {
     const auto* v = reinterpret_cast<const __m128i*>(in + i);
     __m128i s0 = _mm_shuffle_epi8(_mm_loadu_si128(v), squeeze);
@@ -63,30 +39,25 @@ __attribute__((target("ssse3"))) void PackSsse3(const std::uint32_t* in, std::ui
     __m128i s2 = _mm_shuffle_epi8(_mm_loadu_si128(v + 2), squeeze);
     __m128i s3 = _mm_shuffle_epi8(_mm_loadu_si128(v + 3), squeeze);
     auto* o = reinterpret_cast<__m128i*>(out);
-    Store<Stream>(o, _mm_or_si128(s0, _mm_slli_si128(s1, 12)));
-    Store<Stream>(o + 1, _mm_or_si128(_mm_srli_si128(s1, 4), _mm_slli_si128(s2, 8)));
-    Store<Stream>(o + 2, _mm_or_si128(_mm_srli_si128(s2, 8), _mm_slli_si128(s3, 4)));
+    _mm_storeu_si128(o, _mm_or_si128(s0, _mm_slli_si128(s1, 12)));
+    _mm_storeu_si128(o + 1, _mm_or_si128(_mm_srli_si128(s1, 4), _mm_slli_si128(s2, 8)));
+    _mm_storeu_si128(o + 2, _mm_or_si128(_mm_srli_si128(s2, 8), _mm_slli_si128(s3, 4)));
   }
-  if constexpr (Stream) _mm_sfence();
   PackPortable(in + i, out, n - i);
 }
 
-template <bool Stream>
 __attribute__((target("ssse3"))) void UnpackSsse3(const std::uint8_t* in, std::uint32_t* out, std::size_t n) {
   const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-  std::size_t i = Stream ? PixelsToAlign(out, 4, n) : 0;
-  UnpackPortable(in, out, i);
-  in += 3 * i;
+  std::size_t i = 0;
   for (; i + 16 <= n; i += 16, in += 48) {
     const auto* b = reinterpret_cast<const __m128i*>(in);
     __m128i b0 = _mm_loadu_si128(b), b1 = _mm_loadu_si128(b + 1), b2 = _mm_loadu_si128(b + 2);
     auto* o = reinterpret_cast<__m128i*>(out + i);
-    Store<Stream>(o, _mm_shuffle_epi8(b0, spread));
-    Store<Stream>(o + 1, _mm_shuffle_epi8(_mm_alignr_epi8(b1, b0, 12), spread));
-    Store<Stream>(o + 2, _mm_shuffle_epi8(_mm_alignr_epi8(b2, b1, 8), spread));
-    Store<Stream>(o + 3, _mm_shuffle_epi8(_mm_srli_si128(b2, 4), spread));
+    _mm_storeu_si128(o, _mm_shuffle_epi8(b0, spread));
+    _mm_storeu_si128(o + 1, _mm_shuffle_epi8(_mm_alignr_epi8(b1, b0, 12), spread));
+    _mm_storeu_si128(o + 2, _mm_shuffle_epi8(_mm_alignr_epi8(b2, b1, 8), spread));
+    _mm_storeu_si128(o + 3, _mm_shuffle_epi8(_mm_srli_si128(b2, 4), spread));
   }
-  if constexpr (Stream) _mm_sfence();
   UnpackPortable(in, out + i, n - i);
 }
 #endif
@@ -94,10 +65,9 @@ __attribute__((target("ssse3"))) void UnpackSsse3(const std::uint8_t* in, std::u
 using PackFn = void (*)(const std::uint32_t*, std::uint8_t*, std::size_t);
 using UnpackFn = void (*)(const std::uint8_t*, std::uint32_t*, std::size_t);
 
-// Index 0 keeps the cache, 1 writes past it.
 struct Converters {
-  PackFn pack[2] = {PackPortable, PackPortable};
-  UnpackFn unpack[2] = {UnpackPortable, UnpackPortable};
+  PackFn pack = PackPortable;
+  UnpackFn unpack = UnpackPortable;
 };
 
 const Converters& Chosen() {
@@ -105,10 +75,8 @@ const Converters& Chosen() {
     Converters k;
 #ifdef KIOSK_PIXELROWS_SSSE3
     if (std::endian::native == std::endian::little && __builtin_cpu_supports("ssse3")) {
-      k.pack[0] = PackSsse3<false>;
-      k.pack[1] = PackSsse3<false>;
-      k.unpack[0] = UnpackSsse3<false>;
-      k.unpack[1] = UnpackSsse3<true>;
+      k.pack = PackSsse3;
+      k.unpack = UnpackSsse3;
     }
 #endif
     return k;
@@ -118,11 +86,7 @@ const Converters& Chosen() {
 
 }  // namespace
 
-void PackRow(const std::uint32_t* in, std::uint8_t* out, std::size_t n, bool large) {
-  Chosen().pack[large](in, out, n);
-}
-void UnpackRow(const std::uint8_t* in, std::uint32_t* out, std::size_t n, bool large) {
-  Chosen().unpack[large](in, out, n);
-}
+void PackRow(const std::uint32_t* in, std::uint8_t* out, std::size_t n) { Chosen().pack(in, out, n); }
+void UnpackRow(const std::uint8_t* in, std::uint32_t* out, std::size_t n) { Chosen().unpack(in, out, n); }
 
 }  // namespace graph::detail
